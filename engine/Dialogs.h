@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// Every prompt and message the program shows goes through this interface, so the
+// engine never touches a widget and tests can answer prompts and read the texts.
+// The program passes a Qt implementation; tests pass a scripted one.
+class Dialogs
+{
+public:
+    enum class Icon { None, Critical, Exclamation, Information };
+
+    virtual ~Dialogs();
+
+    // An input box with OK and Cancel. Returns the typed text, or an empty string
+    // when the user cancels, as the classic input box does.
+    virtual QString askText(const QString &prompt, const QString &title,
+                            const QString &defaultText) = 0;
+
+    // A message box with an OK button only. Line breaks in text are CR LF.
+    virtual void showMessage(const QString &text, Icon icon, const QString &caption) = 0;
+};
+
+// The caption of every message box that does not name its own: the program's title.
+inline const QString &applicationTitle()
+{
+    static const QString title = QStringLiteral("Marlune");
+    return title;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// A failure as the user sees it: the error number and its description, as the
+// classic run time reported them ("53 File not found"). Zero means success.
+struct ErrorInfo
+{
+    int number = 0;
+    QString description;
+
+    bool ok() const { return number == 0; }
+    explicit operator bool() const { return number != 0; }
+};
