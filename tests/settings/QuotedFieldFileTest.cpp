@@ -1,0 +1,56 @@
+#include "QuotedFieldFile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList readAll(const QByteArray &data)
+{
+    QuotedFieldReader r(data);
+    QStringList fields;
+    while (auto f = r.next())
+        fields << *f;
+    return fields;
+}
+
+} // namespace
+
+TEST(QuotedFieldReader, ReadsQuotedBareAndCommaSeparatedFields)
+{
+    EXPECT_EQ(readAll("\"OnTop\"\r\n\"Dock\"\r\n400\r\n\"\"\r\n"),
+              (QStringList{"OnTop", "Dock", "400", ""}));
+    // A comma inside quotes belongs to the value; after the closing quote it ends the field.
+    EXPECT_EQ(readAll("\"C:\\a,b\"junk,\"x\"\r\n"), (QStringList{"C:\\a,b", "x"}));
+    EXPECT_EQ(readAll("  12,  \"y\"\n\"z\""), (QStringList{"12", "y", "z"}));
+    // An unterminated quote runs to the end of the data.
+    EXPECT_EQ(readAll("\"open"), (QStringList{"open"}));
+    EXPECT_TRUE(readAll("").isEmpty());
+}
+
+TEST(QuotedFieldReader, KeepsUtf8Text)
+{
+    EXPECT_EQ(readAll("\"/home/zoë/Müzik\"\r\n"), QStringList{QStringLiteral("/home/zoë/Müzik")});
+}
+
+TEST(QuotedFieldWriter, WritesCrLfLinesAndNeverAQuoteInsideAValue)
+{
+    QuotedFieldWriter w;
+    w.addText(QStringLiteral("Dock"));
+    w.addNumber(400);
+    w.addText(QStringLiteral("a\"b"));
+    EXPECT_EQ(w.bytes(), QByteArray("\"Dock\"\r\n400\r\n\"ab\"\r\n"));
+    EXPECT_EQ(readAll(w.bytes()), (QStringList{"Dock", "400", "ab"}));
+}
+
+TEST(SaveWholeFile, ReplacesTheFileAndLeavesItWholeOnFailure)
+{
+    TempDir dir;
+    const QString path = dir.write(QStringLiteral("renamer.ini"), "old\r\n");
+    EXPECT_TRUE(saveWholeFile(path, "new\r\n").ok());
+    EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), QByteArray("new\r\n"));
+
+    const ErrorInfo e = saveWholeFile(dir.filePath(QStringLiteral("missing/renamer.ini")), "x");
+    EXPECT_FALSE(e.ok());
+    EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), QByteArray("new\r\n"));
+}
