@@ -1,0 +1,10 @@
+#include "Preferences.h"
+
+QString Preferences::designPlayerPath()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("D:\\Program Files\\Winamp\\Winamp.exe");
+#else
+    return QStringLiteral("/usr/bin/vlc");
+#endif
+}
