@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QString>
+#include <QStringList>
+
+// What marlune-server hands out and how it guards itself. Ports of 0 ask the
+// system for free ones; the server prints the ports it got.
+struct ServerOptions
+{
+    QHostAddress listenAddress = QHostAddress(QHostAddress::LocalHost);
+    quint16 updatePort = 1001;
+    quint16 feedbackPort = 1002;
+
+    QString offeredVersion;
+    QString webAddress;
+    QString emailAddress;
+    QString nextAddress;  // IPv4 handed out as the server to use next time; empty: the listen address
+    quint16 nextPort = 0; // 0: the update port actually listened on
+
+    QString commentsFile = QStringLiteral("marlune-comments.txt");
+    int maxCommentBytes = 4096;
+    int idleMs = 10000;  // a connection that sends nothing for this long is closed
+    int quietMs = 500;   // a comment is complete once the client has paused this long
+    int maxConnections = 64;
+};
+
+struct ParsedServerOptions
+{
+    ServerOptions options;
+    QString error;    // not empty: refuse to start, say this
+    QString helpText; // not empty: print this and stop (--help, --version)
+};
+
+// Reads the command line (arguments include the program name).
+ParsedServerOptions parseServerOptions(const QStringList &arguments);

@@ -1,0 +1,11 @@
+#include "ExchangeTestSupport.h"
+
+bool waitFor(const std::function<bool()> &done, const QObject *sender, const char *signal, int limitMs)
+{
+    QSignalSpy spy(sender, signal);
+    while (!done()) {
+        if (!spy.wait(limitMs))
+            return done();
+    }
+    return true;
+}
