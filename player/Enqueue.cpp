@@ -43,6 +43,9 @@ void EnqueueSelected(const EnqueueRequest &request, PlayerLink &link, Dialogs &d
             dialogs.showMessage(failureText(error), Dialogs::Icon::None, applicationTitle());
             return;
         }
+        // Files handed over before the new player is up would be lost without a word.
+        if (!request.selectedNames.isEmpty())
+            link.waitUntilRunning(request.WinampPath, request.startWaitMs);
     }
     for (const QString &name : request.selectedNames)
         link.sendFile(fullName(request.folder, name), request.WinampPath);

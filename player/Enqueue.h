@@ -13,6 +13,7 @@ struct EnqueueRequest
     QString WinampPath;
     QString folder;                     // File1's folder
     QStringList selectedNames;          // File1's selected entries, in list order
+    int startWaitMs = 10000;            // how long a just-started player may take to come up
 };
 
 namespace Playfile {

@@ -31,3 +31,8 @@ ErrorInfo PlayerLink::start(const QString &programPath)
         return {75, QStringLiteral("Path/File access error")};
     return {};
 }
+
+bool PlayerLink::waitUntilRunning(const QString &programPath, int)
+{
+    return isRunning(programPath);
+}

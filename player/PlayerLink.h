@@ -20,6 +20,9 @@ public:
     // Starts the program as stored, without arguments and without waiting for it.
     // A program that is not there is error 53; any other failure to start is 75.
     virtual ErrorInfo start(const QString &programPath);
+    // After start: waits at most timeoutMs, without taking user input, until a player
+    // runs. A backend that cannot tell when one comes up returns at once.
+    virtual bool waitUntilRunning(const QString &programPath, int timeoutMs);
 };
 
 // The backend of the platform the program was built for (chosen by the build).

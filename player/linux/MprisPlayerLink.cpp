@@ -7,9 +7,12 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -70,6 +73,27 @@ void MprisPlayerLink::sendFile(const QString &fileName, const QString &programPa
     const QStringList arguments = EnqueueCommands::argumentsFor(QFileInfo(programPath).fileName());
     if (!arguments.isEmpty())
         runEnqueueCommand(programPath, arguments + QStringList{fileName});
+}
+
+bool MprisPlayerLink::waitUntilRunning(const QString &programPath, int timeoutMs)
+{
+    // Any change of a name's owner ends one round of waiting; listening before looking
+    // closes the gap in which a player could come up unseen.
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const QString daemon = QStringLiteral("org.freedesktop.DBus");
+    bus.connect(daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                QStringLiteral("NameOwnerChanged"), &loop, SLOT(quit()));
+    while (!isRunning(programPath) && !deadline.hasExpired()) {
+        timer.start(std::chrono::milliseconds(deadline.remainingTime()));
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    bus.disconnect(daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                   QStringLiteral("NameOwnerChanged"), &loop, SLOT(quit()));
+    return isRunning(programPath);
 }
 
 QStringList MprisPlayerLink::playerNames() const

@@ -23,6 +23,7 @@ public:
 
     bool isRunning(const QString &programPath) override;
     void sendFile(const QString &fileName, const QString &programPath) override;
+    bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
 
     // The bus names of the running players, sorted.
     QStringList playerNames() const;

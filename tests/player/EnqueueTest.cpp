@@ -58,9 +58,9 @@ protected:
     }
 
     void enqueue(const QString &winampPath, const QString &folder, const QStringList &names,
-                 bool checked = true)
+                 bool checked = true, int startWaitMs = 5000)
     {
-        Playfile::mnuEnqueue_Click({checked, winampPath, folder, names}, *link, dialogs);
+        Playfile::mnuEnqueue_Click({checked, winampPath, folder, names, startWaitMs}, *link, dialogs);
     }
 
     // Everything the only player received before a last file sent now: calls are answered
@@ -177,6 +177,32 @@ TEST_F(EnqueueTest, NoPlayerAndARightPathStartsTheProgram)
 
     EXPECT_TRUE(dialogs.messages().isEmpty());
     EXPECT_TRUE(registered.wait(5000));
+}
+
+TEST_F(EnqueueTest, AStartedPlayerGetsTheFilesOnceItIsUp)
+{
+    const QString received = temp.filePath(QStringLiteral("received.log"));
+    const QString program = script(QStringLiteral("player"),
+        "exec '" FAKE_MPRIS_PLAYER "' '" + bus.busAddress().toUtf8() + "' started 1 > '" + received.toUtf8() + "'");
+
+    enqueue(program, QStringLiteral("/m"), {QStringLiteral("a.mp3"), QStringLiteral("b.mp3")});
+
+    // Each hand-over is answered, so the lines are written when the command returns.
+    QFile file(received);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+              QStringLiteral("ready\n"
+                             "AddTrack\tfile:///m/a.mp3\t/org/mpris/MediaPlayer2/TrackList/NoTrack\t0\n"
+                             "AddTrack\tfile:///m/b.mp3\t/org/mpris/MediaPlayer2/TrackList/NoTrack\t0\n"));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+TEST_F(EnqueueTest, AStartedProgramThatNeverBecomesAPlayerEndsTheWaitQuietly)
+{
+    const QString program = script(QStringLiteral("player"), "exit 0");
+    enqueue(program, QStringLiteral("/m"), {QStringLiteral("a.mp3")}, true, 200);
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_TRUE(link->playerNames().isEmpty());
 }
 
 TEST_F(EnqueueTest, PlayerWithoutTrackListEditingGetsTheProgramsEnqueueCommand)
