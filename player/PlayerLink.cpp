@@ -27,9 +27,14 @@ ErrorInfo PlayerLink::start(const QString &programPath)
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
+    prepareStart(process);
     if (!process.startDetached())
         return {75, QStringLiteral("Path/File access error")};
     return {};
+}
+
+void PlayerLink::prepareStart(QProcess &)
+{
 }
 
 bool PlayerLink::waitUntilRunning(const QString &programPath, int)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+class QProcess;
+
 // The connection to the outside media player: is one running, hand it one file for its
 // playlist, start it. Each call looks the player up afresh; nothing about it is kept.
 // programPath is the stored player program (WinampPath); a backend that can pick among
@@ -23,6 +25,10 @@ public:
     // After start: waits at most timeoutMs, without taking user input, until a player
     // runs. A backend that cannot tell when one comes up returns at once.
     virtual bool waitUntilRunning(const QString &programPath, int timeoutMs);
+
+protected:
+    // Platform touches on the player's process before start launches it.
+    virtual void prepareStart(QProcess &process);
 };
 
 // The backend of the platform the program was built for (chosen by the build).

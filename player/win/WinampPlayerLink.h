@@ -8,4 +8,9 @@ class WinampPlayerLink : public PlayerLink
 public:
     bool isRunning(const QString &programPath) override;
     void sendFile(const QString &fileName, const QString &programPath) override;
+    bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
+
+protected:
+    // The player starts minimized and takes the focus.
+    void prepareStart(QProcess &process) override;
 };

@@ -9,6 +9,17 @@ bool IsWinampRunning()
     return FindWindowA(WinampWindowClass, nullptr) != nullptr;
 }
 
+bool WaitForWinampWindow(unsigned timeoutMs)
+{
+    const ULONGLONG start = GetTickCount64();
+    while (!IsWinampRunning()) {
+        if (GetTickCount64() - start >= timeoutMs)
+            return false;
+        Sleep(100);
+    }
+    return true;
+}
+
 void SendFileToWinamp(const std::string &sFile, const std::string &sClass)
 {
     HWND window = FindWindowA(sClass.c_str(), nullptr);

@@ -3,7 +3,7 @@
 
 int main()
 {
-    if (IsWinampRunning())
+    if (IsWinampRunning() || WaitForWinampWindow(100))
         SendFileToWinamp("C:\\Music\\(The Owls) Blue Sky.mp3", WinampWindowClass);
     return 0;
 }
