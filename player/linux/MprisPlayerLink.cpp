@@ -77,6 +77,8 @@ void MprisPlayerLink::sendFile(const QString &fileName, const QString &programPa
 
 bool MprisPlayerLink::waitUntilRunning(const QString &programPath, int timeoutMs)
 {
+    if (!bus.isConnected())
+        return false;
     // Any change of a name's owner ends one round of waiting; listening before looking
     // closes the gap in which a player could come up unseen.
     const QDeadlineTimer deadline(timeoutMs);
