@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+class PlayerLink;
+
+// "E&nqueue in Winamp" without its window: the main window passes what it shows.
+struct EnqueueRequest
+{
+    bool winampLocationChecked = false; // frmPref.chkOpt(5)
+    QString WinampPath;
+    QString folder;                     // File1's folder
+    QStringList selectedNames;          // File1's selected entries, in list order
+    int startWaitMs = 10000;            // how long a just-started player may take to come up
+};
+
+namespace Playfile {
+
+// Does nothing at all unless the player location option is checked.
+void mnuEnqueue_Click(const EnqueueRequest &request, PlayerLink &link, Dialogs &dialogs);
+
+// Starts the player when none runs, then hands over each selected file in list order.
+// A failure to start ends it with a message; nothing is sent after that.
+void EnqueueSelected(const EnqueueRequest &request, PlayerLink &link, Dialogs &dialogs);
+
+// The folder and a name joined by one separator, as AddSlash does.
+QString fullName(const QString &folder, const QString &name);
+
+} // namespace Playfile

@@ -1,0 +1,166 @@
+#include "MprisPlayerLink.h"
+
+#include "EnqueueCommands.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString playerPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
+const QString playerPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString trackListInterface = QStringLiteral("org.mpris.MediaPlayer2.TrackList");
+const QString noTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+// The executable's file name and the name the process was started by (a link's own name).
+QStringList processFileNames(uint pid)
+{
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    QStringList names;
+    const QString exe = QFileInfo(proc + QStringLiteral("exe")).symLinkTarget();
+    if (!exe.isEmpty())
+        names << QFileInfo(exe).fileName();
+    QFile cmdline(proc + QStringLiteral("cmdline"));
+    if (cmdline.open(QIODevice::ReadOnly)) {
+        const QByteArray argv0 = cmdline.read(4096).split('\0').value(0);
+        if (!argv0.isEmpty())
+            names << QFileInfo(QString::fromLocal8Bit(argv0)).fileName();
+    }
+    return names;
+}
+
+} // namespace
+
+std::unique_ptr<PlayerLink> createPlayerLink()
+{
+    return std::make_unique<MprisPlayerLink>();
+}
+
+MprisPlayerLink::MprisPlayerLink(QDBusConnection bus)
+    : MprisPlayerLink(std::move(bus), Timeouts{})
+{
+}
+
+MprisPlayerLink::MprisPlayerLink(QDBusConnection bus, Timeouts timeouts)
+    : bus(std::move(bus)), timeouts(timeouts)
+{
+}
+
+bool MprisPlayerLink::isRunning(const QString &)
+{
+    return !playerNames().isEmpty();
+}
+
+void MprisPlayerLink::sendFile(const QString &fileName, const QString &programPath)
+{
+    const QString player = choosePlayer(programPath);
+    if (player.isEmpty())
+        return;
+    if (canEditTracks(player)) {
+        addTrack(player, fileName);
+        return;
+    }
+    const QStringList arguments = EnqueueCommands::argumentsFor(QFileInfo(programPath).fileName());
+    if (!arguments.isEmpty())
+        runEnqueueCommand(programPath, arguments + QStringList{fileName});
+}
+
+bool MprisPlayerLink::waitUntilRunning(const QString &programPath, int timeoutMs)
+{
+    if (!bus.isConnected())
+        return false;
+    // Any change of a name's owner ends one round of waiting; listening before looking
+    // closes the gap in which a player could come up unseen.
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const QString daemon = QStringLiteral("org.freedesktop.DBus");
+    bus.connect(daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                QStringLiteral("NameOwnerChanged"), &loop, SLOT(quit()));
+    while (!isRunning(programPath) && !deadline.hasExpired()) {
+        timer.start(std::chrono::milliseconds(deadline.remainingTime()));
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    bus.disconnect(daemon, QStringLiteral("/org/freedesktop/DBus"), daemon,
+                   QStringLiteral("NameOwnerChanged"), &loop, SLOT(quit()));
+    return isRunning(programPath);
+}
+
+QStringList MprisPlayerLink::playerNames() const
+{
+    QDBusConnectionInterface *daemon = bus.isConnected() ? bus.interface() : nullptr;
+    if (!daemon)
+        return {};
+    QStringList names = daemon->registeredServiceNames().value();
+    names.removeIf([](const QString &name) { return !name.startsWith(playerPrefix); });
+    names.sort();
+    return names;
+}
+
+QString MprisPlayerLink::choosePlayer(const QString &programPath) const
+{
+    const QStringList names = playerNames();
+    const QString programFileName = QFileInfo(programPath).fileName();
+    if (names.size() > 1 && !programFileName.isEmpty()) {
+        for (const QString &name : names) {
+            if (runsProgram(name, programFileName))
+                return name;
+        }
+    }
+    return names.value(0);
+}
+
+bool MprisPlayerLink::runsProgram(const QString &player, const QString &programFileName) const
+{
+    const QDBusReply<uint> pid = bus.interface()->servicePid(player);
+    return pid.isValid() && processFileNames(pid.value()).contains(programFileName);
+}
+
+bool MprisPlayerLink::canEditTracks(const QString &player) const
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(player, playerPath,
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << trackListInterface << QStringLiteral("CanEditTracks");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, timeouts.callMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+}
+
+void MprisPlayerLink::addTrack(const QString &player, const QString &fileName) const
+{
+    QDBusMessage add = QDBusMessage::createMethodCall(player, playerPath, trackListInterface,
+                                                      QStringLiteral("AddTrack"));
+    add << QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded())
+        << QVariant::fromValue(QDBusObjectPath(noTrack)) << false;
+    // Waiting for the reply keeps the files in list order, as the player receives them.
+    bus.call(add, QDBus::Block, timeouts.callMs);
+}
+
+void MprisPlayerLink::runEnqueueCommand(const QString &programPath, const QStringList &arguments) const
+{
+    auto *process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(programPath, arguments);
+    if (process->waitForFinished(timeouts.commandMs) || process->state() == QProcess::NotRunning) {
+        delete process;
+        return;
+    }
+    // Still running: the command has become the player itself. Let it be; deleting the
+    // QProcess would kill it, so it goes away once it ends.
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+}

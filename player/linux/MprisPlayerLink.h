@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PlayerLink.h"
+
+#include <QDBusConnection>
+#include <QStringList>
+
+// Media players on the session bus (MPRIS). A player runs when it owns a name
+// org.mpris.MediaPlayer2.*; of several, the one run by the stored program is taken, else
+// the first by name. Files go to its track list when it lets one edit it, else through the
+// stored program's own enqueue command when that program is a known one.
+class MprisPlayerLink : public PlayerLink
+{
+public:
+    struct Timeouts
+    {
+        int callMs = 5000;    // a D-Bus call to the player
+        int commandMs = 3000; // an enqueue command; one that runs longer is left running
+    };
+
+    explicit MprisPlayerLink(QDBusConnection bus = QDBusConnection::sessionBus());
+    MprisPlayerLink(QDBusConnection bus, Timeouts timeouts);
+
+    bool isRunning(const QString &programPath) override;
+    void sendFile(const QString &fileName, const QString &programPath) override;
+    bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
+
+    // The bus names of the running players, sorted.
+    QStringList playerNames() const;
+    // The player that gets the files, empty when none runs.
+    QString choosePlayer(const QString &programPath) const;
+
+private:
+    bool canEditTracks(const QString &player) const;
+    void addTrack(const QString &player, const QString &fileName) const;
+    void runEnqueueCommand(const QString &programPath, const QStringList &arguments) const;
+    bool runsProgram(const QString &player, const QString &programFileName) const;
+
+    QDBusConnection bus;
+    Timeouts timeouts;
+};

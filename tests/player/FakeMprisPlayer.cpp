@@ -1,0 +1,64 @@
+// A media player for the tests: owns org.mpris.MediaPlayer2.<suffix> on the bus given,
+// says "ready" on stdout once it does, and writes one line per AddTrack call received.
+// Usage: fake_mpris_player BUS_ADDRESS SUFFIX CAN_EDIT_TRACKS(0|1)
+
+#include <QCoreApplication>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QTextStream>
+
+#include <cstdio>
+
+class RootAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(QString Identity READ identity)
+
+public:
+    explicit RootAdaptor(QObject *parent) : QDBusAbstractAdaptor(parent) {}
+    QString identity() const { return QStringLiteral("Fake player"); }
+};
+
+class TrackListAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.TrackList")
+    Q_PROPERTY(bool CanEditTracks READ canEditTracks)
+
+public:
+    TrackListAdaptor(QObject *parent, bool canEdit) : QDBusAbstractAdaptor(parent), canEdit(canEdit) {}
+    bool canEditTracks() const { return canEdit; }
+
+public Q_SLOTS:
+    void AddTrack(const QString &uri, const QDBusObjectPath &afterTrack, bool setAsCurrent)
+    {
+        std::printf("AddTrack\t%s\t%s\t%d\n", uri.toUtf8().constData(),
+                    afterTrack.path().toUtf8().constData(), setAsCurrent ? 1 : 0);
+        std::fflush(stdout);
+    }
+
+private:
+    bool canEdit;
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 4)
+        return 2;
+    QDBusConnection bus = QDBusConnection::connectToBus(args[1], QStringLiteral("fake"));
+    QObject player;
+    new RootAdaptor(&player);
+    new TrackListAdaptor(&player, args[3] == QLatin1String("1"));
+    if (!bus.registerObject(QStringLiteral("/org/mpris/MediaPlayer2"), &player)
+        || !bus.registerService(QStringLiteral("org.mpris.MediaPlayer2.") + args[2]))
+        return 1;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+#include "FakeMprisPlayer.moc"
