@@ -2,6 +2,8 @@
 
 #include "MediaLocator.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 
 ClipPlayers::ClipPlayers(QObject *parent)
@@ -26,7 +28,9 @@ void ClipPlayers::OpenSounds(const MediaLocator &media)
 void ClipPlayers::play(Clip clip)
 {
     QSoundEffect *player = m_players[static_cast<size_t>(clip)];
-    if (!player)
+    // Without an output device the effect would only warn; asked at each play,
+    // so a device that comes up later is used.
+    if (!player || QMediaDevices::defaultAudioOutput().isNull())
         return;
     player->stop();
     player->play();

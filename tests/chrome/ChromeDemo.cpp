@@ -64,6 +64,7 @@ int main(int argc, char **argv)
     for (QCheckBox *box : {&onTop, &docking, &sounds}) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+        palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
         box->setPalette(palette);
     }
     ChromeWindow::place(&onTop, 600, 600, 1695, 255);
