@@ -60,42 +60,40 @@ bool TrayHost::load(const QVariantMap &properties, QWidget *holder, const QStrin
 
 bool TrayHost::loadFile(const QString &path, const QVariantMap &properties, QWidget *holder)
 {
-    unload();
-    loader = std::make_unique<QPluginLoader>(path);
-    const QJsonArray keys = loader->metaData().value(u"MetaData").toObject().value(u"Keys").toArray();
+    auto candidate = std::make_unique<QPluginLoader>(path);
+    const QJsonArray keys = candidate->metaData().value(u"MetaData").toObject().value(u"Keys").toArray();
     if (!keys.contains(QString::fromLatin1(PinletProgId))) {
-        error = QStringLiteral("%1 is not the %2 library: %3").arg(path, QString::fromLatin1(PinletProgId), loader->errorString());
-        loader.reset();
+        error = QStringLiteral("%1 is not the %2 library: %3").arg(path, QString::fromLatin1(PinletProgId), candidate->errorString());
         return false;
     }
-    auto *factory = qobject_cast<PinletFactory *>(loader->instance());
+    auto *factory = qobject_cast<PinletFactory *>(candidate->instance());
     if (!factory) {
-        error = QStringLiteral("%1 cannot be loaded: %2").arg(path, loader->errorString());
-        loader.reset();
+        error = QStringLiteral("%1 cannot be loaded: %2").arg(path, candidate->errorString());
         return false;
     }
-    control = factory->createControl(true, holder);
+    QWidget *created = factory->createControl(true, holder);
+    if (!bind(created, properties)) {
+        error = QStringLiteral("The control in %1 does not offer InTray, MouseDblClick and ReadProperties").arg(path);
+        delete created;
+        return false;
+    }
+    unload();
+    loader = std::move(candidate);
+    control = created;
     ownsControl = holder == nullptr;
-    if (!bind(properties)) {
-        unload();
-        return false;
-    }
     error.clear();
     return true;
 }
 
-bool TrayHost::bind(const QVariantMap &properties)
+bool TrayHost::bind(QObject *created, const QVariantMap &properties)
 {
-    const QMetaObject *meta = control->metaObject();
+    const QMetaObject *meta = created->metaObject();
     const int signal = meta->indexOfSignal("MouseDblClick(int,short)");
-    const int slot = staticMetaObject.indexOfSignal("doubleClicked()");
     if (signal < 0 || meta->indexOfProperty("InTray") < 0
-        || !QMetaObject::invokeMethod(control, "ReadProperties", Q_ARG(QVariantMap, properties))) {
-        error = QStringLiteral("The control in %1 does not offer InTray, MouseDblClick and ReadProperties").arg(libraryPath());
+        || !QMetaObject::invokeMethod(created, "ReadProperties", Q_ARG(QVariantMap, properties)))
         return false;
-    }
     // The click's Id and Button do not matter to the host; the signal drops them.
-    connect(control, meta->method(signal), this, staticMetaObject.method(slot));
+    connect(created, meta->method(signal), this, staticMetaObject.method(staticMetaObject.indexOfSignal("doubleClicked()")));
     return true;
 }
 

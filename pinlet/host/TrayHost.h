@@ -31,7 +31,8 @@ public:
     static QVariantMap storedProperties(const QIcon &icon);
 
     // Loads the first library found that carries the key "PinletCtl.Pinlet" and creates the
-    // control (user mode) under holder, or owned by this object when holder is null.
+    // control (user mode) under holder, or owned by this object when holder is null. A control
+    // created earlier is replaced only when this succeeds.
     bool load(const QVariantMap &properties, QWidget *holder = nullptr,
               const QStringList &folders = defaultSearchFolders());
     // Same, for one library file given by path.
@@ -53,7 +54,7 @@ Q_SIGNALS:
     void doubleClicked();
 
 private:
-    bool bind(const QVariantMap &properties);
+    bool bind(QObject *created, const QVariantMap &properties);
     void unload();
 
     std::unique_ptr<QPluginLoader> loader;
