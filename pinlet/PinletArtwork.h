@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+// The control's own picture: a push-pin drawn in code at 16, 32 and 48 pixels, so the
+// library carries no image files.
+class PinletArtwork
+{
+public:
+    static QIcon builtInIcon();
+    static QPixmap pin(int size);
+};

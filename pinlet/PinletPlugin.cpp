@@ -1,0 +1,8 @@
+#include "PinletPlugin.h"
+
+#include "Pinlet.h"
+
+QWidget *PinletPlugin::createControl(bool userMode, QWidget *parent)
+{
+    return new Pinlet(userMode, parent);
+}

@@ -1,0 +1,68 @@
+#include "DesktopSession.h"
+
+#include <QStandardPaths>
+
+DesktopSession::DesktopSession(Tray tray)
+    : mTray(tray)
+{
+    const QByteArray display = startAndReadLine(QStringLiteral("Xvfb"),
+        {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"}, 10000);
+    if (display.isEmpty())
+        return;
+    qputenv("DISPLAY", ":" + display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+
+    if (tray == XEmbed) {
+        // No bus: a StatusNotifierItem host on the caller's own desktop must not take the icon.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/pinlet-test-bus");
+        start(QStringLiteral("trayer"), {"--edge", "top", "--align", "left", "--widthtype", "request",
+                                         "--height", "32", "--SetDockType", "false", "--transparent", "false"});
+        return;
+    }
+    mBusAddress = QString::fromUtf8(startAndReadLine(QStringLiteral("dbus-daemon"),
+        {"--session", "--nofork", "--nopidfile", "--print-address=1"}, 10000));
+    if (!mBusAddress.isEmpty())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", mBusAddress.toUtf8());
+}
+
+DesktopSession::~DesktopSession()
+{
+    // The last started goes first: the tray and the bus before the X server they use.
+    for (auto it = mProcesses.rbegin(); it != mProcesses.rend(); ++it) {
+        (*it)->kill();
+        (*it)->waitForFinished(5000);
+    }
+}
+
+bool DesktopSession::start(const QString &program, const QStringList &arguments)
+{
+    if (!ready())
+        return false;
+    if (QStandardPaths::findExecutable(program).isEmpty()) {
+        mWhyNot = program + QStringLiteral(" is not installed");
+        return false;
+    }
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(program, arguments);
+    if (!process->waitForStarted(10000)) {
+        mWhyNot = program + QStringLiteral(" did not start: ") + process->errorString();
+        return false;
+    }
+    mProcesses.push_back(std::move(process));
+    return true;
+}
+
+QByteArray DesktopSession::startAndReadLine(const QString &program, const QStringList &arguments, int timeoutMs)
+{
+    if (!start(program, arguments))
+        return {};
+    QProcess &process = *mProcesses.back();
+    while (!process.canReadLine() && process.waitForReadyRead(timeoutMs)) {
+    }
+    const QByteArray line = process.readLine().trimmed();
+    if (line.isEmpty())
+        mWhyNot = program + QStringLiteral(" printed nothing");
+    return line;
+}

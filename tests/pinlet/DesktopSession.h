@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// A private desktop for the tests that need a real notification area: an X server on a free
+// display and either an XEmbed tray (trayer) or a private session bus for a StatusNotifierItem
+// stand-in. Every process it starts dies with it. When a program is missing, ready() is false
+// and whyNot() says which, so the tests can skip.
+class DesktopSession
+{
+public:
+    enum Tray { XEmbed, StatusNotifier };
+
+    explicit DesktopSession(Tray tray);
+    ~DesktopSession();
+
+    Tray tray() const { return mTray; }
+    bool ready() const { return mWhyNot.isEmpty(); }
+    QString whyNot() const { return mWhyNot; }
+    QString busAddress() const { return mBusAddress; }
+
+private:
+    // Starts program and returns the first line it prints, or an empty string after timeoutMs.
+    QByteArray startAndReadLine(const QString &program, const QStringList &arguments, int timeoutMs);
+    bool start(const QString &program, const QStringList &arguments);
+
+    Tray mTray;
+    QString mWhyNot;
+    QString mBusAddress;
+    std::vector<std::unique_ptr<QProcess>> mProcesses;
+};
+
+// The one session of this test run, made by main() before the application object.
+const DesktopSession &desktop();
