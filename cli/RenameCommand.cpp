@@ -7,6 +7,7 @@
 #include "RenameHost.h"
 #include "RenamePass.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -176,16 +177,21 @@ private:
 QStringList existingFiles(const QStringList &files, CliIo &io)
 {
     QStringList existing;
+    existing.reserve(files.size());
+    const QDir base = QDir::current();
     for (const QString &file : files) {
-        const QFileInfo info(file);
+        const QString path = QDir::isAbsolutePath(file) ? file : base.filePath(file);
+        // isDir() fetches everything else with one stat.
+        const QFileInfo info(path);
+        const bool isDir = info.isDir();
         if (file.contains(QChar::ReplacementCharacter))
             io.err << "marlune-cli rename: " << file << ": name is not valid UTF-8, not renamed\n";
+        else if (isDir)
+            io.err << "marlune-cli rename: " << file << ": is a folder, not a file\n";
         else if (!info.exists() && !info.isSymLink())
             io.err << "marlune-cli rename: " << file << ": no such file\n";
-        else if (info.isDir())
-            io.err << "marlune-cli rename: " << file << ": is a folder, not a file\n";
         else
-            existing.append(info.absoluteFilePath());
+            existing.append(path);
     }
     return existing;
 }
