@@ -1,0 +1,29 @@
+#include "AskingCountSource.h"
+
+#include "NameNormaliser.h"
+
+std::optional<int> AskingCountSource::wordCount(const QString &oldName, const QString &workingName)
+{
+    const QString answer = m_dialogs.askText(prompt(oldName, workingName), QStringLiteral("User Input Required"),
+                                             QStringLiteral("1"));
+    const std::optional<int> count = ParseCountAnswer(answer);
+    if (!count)
+        return std::nullopt;
+    // A count that could not be stored would be replayed as another file's: the entry
+    // is left without one instead.
+    m_error = m_store.append(*count);
+    if (m_error)
+        return std::nullopt;
+    return count;
+}
+
+ErrorInfo AskingCountSource::takeError()
+{
+    return std::exchange(m_error, ErrorInfo{});
+}
+
+QString AskingCountSource::prompt(const QString &oldName, const QString &workingName)
+{
+    return QStringLiteral("Enter the number of words in artists/groups name: ") + QChar(u'\n') + oldName
+        + QStringLiteral("\r\nCurrent file name: ") + workingName;
+}

@@ -1,0 +1,92 @@
+#include "CommandLine.h"
+
+#include <QDir>
+
+namespace {
+
+bool isRecognisedExtension(QStringView fourUpper)
+{
+    static const char *const extensions[] = {".MP3", ".MPG", ".ASF", ".DOC", ".MOV", ".TXT"};
+    for (const char *e : extensions) {
+        if (fourUpper == QLatin1String(e))
+            return true;
+    }
+    return false;
+}
+
+bool endsWithRecognisedExtension(const QString &path)
+{
+    static const char *const extensions[] = {".mp3", ".mpg", ".asf", ".doc", ".mov", ".txt", ".mpe", ".mpeg"};
+    for (const char *e : extensions) {
+        if (path.endsWith(QLatin1String(e), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CommandLine CommandLine::fromText(const QString &text)
+{
+    CommandLine c;
+    c.form = Form::WindowsText;
+    c.text = text;
+    return c;
+}
+
+CommandLine CommandLine::fromArguments(const QStringList &arguments, const QString &workingFolder)
+{
+    CommandLine c;
+    c.form = Form::Arguments;
+    c.arguments = arguments;
+    c.workingFolder = workingFolder;
+    return c;
+}
+
+bool CommandLine::isEmpty() const
+{
+    return form == Form::WindowsText ? text.isEmpty() : arguments.isEmpty();
+}
+
+QStringList ParseCommandLine(const QString &cmd)
+{
+    QStringList files;
+    // Positions below are 0-based; start is the drive letter's position, -1 while none.
+    qsizetype start = -1;
+    const qsizetype last = cmd.size() - 4;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (cmd.at(i) == u':' && cmd.at(i + 1) == u'\\')
+            start = i - 1;
+        const QString w = cmd.mid(i, 4).toUpper();
+        qsizetype length = 0;
+        if (isRecognisedExtension(w))
+            length = i - start + 4;
+        else if (w == QLatin1String(".MPE"))
+            length = i - start + 5;
+        if (length > 0 && start >= 0)
+            files.append(cmd.mid(start, length));
+        if (files.size() == maxCommandLineFiles)
+            break;
+    }
+    return files;
+}
+
+QStringList ParseArgumentList(const QStringList &arguments, const QString &workingFolder)
+{
+    QStringList files;
+    const QDir base(workingFolder);
+    for (const QString &argument : arguments) {
+        if (files.size() == maxCommandLineFiles)
+            break;
+        if (endsWithRecognisedExtension(argument))
+            files.append(base.absoluteFilePath(argument));
+    }
+    return files;
+}
+
+QStringList commandLineFiles(const CommandLine &commandLine)
+{
+    if (commandLine.form == CommandLine::Form::WindowsText)
+        return ParseCommandLine(commandLine.text);
+    return ParseArgumentList(commandLine.arguments, commandLine.workingFolder);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the program's command line arrives: on Windows as one raw text, elsewhere as the
+// argument list (relative paths taken from the folder the program was started in).
+struct CommandLine
+{
+    enum class Form { WindowsText, Arguments };
+
+    Form form = Form::Arguments;
+    QString text;
+    QStringList arguments;
+    QString workingFolder;
+
+    static CommandLine fromText(const QString &text);
+    static CommandLine fromArguments(const QStringList &arguments, const QString &workingFolder);
+    bool isEmpty() const;
+};
+
+// At most this many files are taken from a command line.
+inline constexpr int maxCommandLineFiles = 20;
+
+// Finds up to 20 file paths in Windows command-line text: each runs from the drive letter
+// of the last ":\" seen to the end of the next recognised extension (.mp3 .mpg .asf .doc
+// .mov .txt, any letter case; .mpe takes one more character, so .mpeg comes whole). No
+// quotes or separators are needed between paths. An extension met before any drive
+// letter is skipped.
+QStringList ParseCommandLine(const QString &cmd);
+
+// The argument-list form: each argument whose name ends in a recognised extension
+// (any letter case, .mpe and .mpeg included) is one path, made absolute against
+// workingFolder; at most 20.
+QStringList ParseArgumentList(const QStringList &arguments, const QString &workingFolder);
+
+// The files a command line names, in whichever form it came.
+QStringList commandLineFiles(const CommandLine &commandLine);

@@ -1,0 +1,3 @@
+#include "CountSource.h"
+
+CountSource::~CountSource() = default;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CountSource.h"
+#include "NamingMode.h"
+
+#include <QString>
+#include <optional>
+
+// The naming modes: pure text functions over a whole file name, extension included.
+// Case mapping is the simple one-code-unit mapping, so lengths never change.
+
+// The text of a proposal that got no word count; such entries are never renamed.
+inline QString emptyProposal() { return QStringLiteral("Empty"); }
+
+// Each run of spaces becomes one space; the result always begins with a space,
+// which every caller trims away.
+QString CollapseSpaces(const QString &s);
+
+// "the_owls-blue sky.MP3" with 2 words -> "(The Owls) Blue Sky.mp3", or "Empty" when the
+// count source gives no count (or the name holds no word at all; then nothing is asked).
+// Applied to its own output with the same count it returns that output unchanged.
+QString FormatName(const QString &name, CountSource &counts);
+QString FormatName(const QString &name, int wordCount);
+
+// FormatName's cleaned, lower-cased, capitalised text with the leading "(" (the name the
+// count dialog shows); empty when the name holds nothing but separators.
+QString FormatWorkingName(const QString &name);
+// Puts ")" right after the wordCount-th word of a working name. Fewer words leave the
+// "(" open.
+QString CloseArtist(const QString &workingName, int wordCount);
+
+// Letter case only: lower-case, trim, capitalise each word. A name beginning with "("
+// gets its second character capitalised, any other name its first.
+QString CapitalizeOnly(const QString &name);
+// Digits become spaces (the last character is kept), spacing tidied.
+QString RemoveNumbers(const QString &name);
+// Underscores become spaces (the last character is kept), spacing tidied.
+QString RemoveUnderscore(const QString &name);
+
+QString ApplyNamingMode(NamingMode mode, const QString &name, CountSource &counts);
+
+// Reads a typed word count as the count dialog does: blanks, tabs and line feeds are
+// ignored, a leading number is taken (‹2 words› is 2), rounded half to even. nullopt
+// when the value is below 1 or beyond a 16-bit integer (the entry becomes "Empty").
+std::optional<int> ParseCountAnswer(const QString &answer);

@@ -1,0 +1,5 @@
+#pragma once
+
+// The four ways the rename pass can turn a file name into a proposal, chosen by the
+// Options menu's check marks (none checked: Format).
+enum class NamingMode { Format, Capitalize, RemoveNumbers, RemoveUnderscore };

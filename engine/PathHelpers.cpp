@@ -1,0 +1,53 @@
+#include "PathHelpers.h"
+
+namespace {
+
+PathStyle resolved(PathStyle style)
+{
+    if (style != PathStyle::Native)
+        return style;
+#ifdef Q_OS_WIN
+    return PathStyle::Windows;
+#else
+    return PathStyle::Posix;
+#endif
+}
+
+} // namespace
+
+bool isPathSeparator(QChar c, PathStyle style)
+{
+    if (c == u'/')
+        return true;
+    return c == u'\\' && resolved(style) == PathStyle::Windows;
+}
+
+QChar nativeSeparator()
+{
+    return resolved(PathStyle::Native) == PathStyle::Windows ? QChar(u'\\') : QChar(u'/');
+}
+
+QString AddSlash(const QString &path, PathStyle style)
+{
+    if (!path.isEmpty() && isPathSeparator(path.back(), style))
+        return path;
+    const QChar separator = resolved(style) == PathStyle::Windows ? QChar(u'\\') : QChar(u'/');
+    return path + separator;
+}
+
+QString SplitPath(PathPart part, const QString &path, PathStyle style)
+{
+    qsizetype p = path.size() - 1;
+    while (p >= 0 && !isPathSeparator(path.at(p), style))
+        --p;
+    if (part == PathPart::FileName) {
+        QString name = path.mid(p + 1);
+        name.remove(QChar(u'"'));
+        return name;
+    }
+    if (p < 0)
+        return QString();
+    const bool quoted = path.startsWith(QChar(u'"'));
+    const QString folder = quoted ? path.mid(1, p) : path.left(p + 1);
+    return AddSlash(folder, style);
+}

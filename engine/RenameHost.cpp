@@ -1,0 +1,3 @@
+#include "RenameHost.h"
+
+RenameHost::~RenameHost() = default;

@@ -1,0 +1,224 @@
+#include "RenamePass.h"
+
+#include "AskingCountSource.h"
+#include "NameNormaliser.h"
+#include "PathHelpers.h"
+
+namespace {
+
+const QString kPreview = QStringLiteral("Preview");
+const QString kRename = QStringLiteral("Rename");
+
+// Why a recomputed target differs from the confirmed preview text.
+ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const std::optional<int> &count)
+{
+    if (stored.error)
+        return stored.error;
+    if (position >= stored.counts.size())
+        return {62, QStringLiteral("Input past end of file")};
+    if (!count)
+        return {13, QStringLiteral("Type mismatch")};
+    return {5, QStringLiteral("The stored word count no longer matches the preview")};
+}
+
+} // namespace
+
+RenamePass::FileRef RenamePass::splitUnquoted(const QString &path)
+{
+    // Paths that arrive as arguments carry no quotes: a double quote is part of the name.
+    qsizetype p = path.size() - 1;
+    while (p >= 0 && !isPathSeparator(path.at(p)))
+        --p;
+    return {path.left(p + 1), path.mid(p + 1)};
+}
+
+RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appFolder, FileSystem &fs)
+    : m_host(host), m_dialogs(dialogs), m_store(appFolder.AppFile(QStringLiteral("renamer.dat"))), m_fs(fs)
+{
+}
+
+void RenamePass::DoIt()
+{
+    if (m_entries.isEmpty())
+        previewPhase();
+    else
+        renamePhase();
+}
+
+void RenamePass::ClearPreview()
+{
+    if (m_entries.isEmpty())
+        return;
+    m_entries.clear();
+    m_host.showPreviewEntries({});
+    m_host.setButtonCaptions(kPreview);
+    b_Arg = false;
+    m_host.EnableControls(true);
+    m_store.remove();
+}
+
+void RenamePass::previewFiles(const QStringList &paths, NamingMode mode)
+{
+    if (!m_entries.isEmpty())
+        return;
+    QList<FileRef> files;
+    for (const QString &path : paths)
+        files.append(splitUnquoted(path));
+    buildPreview(files, mode);
+}
+
+QStringList RenamePass::lstFiles() const
+{
+    QStringList texts;
+    texts.reserve(m_entries.size());
+    for (const Entry &e : m_entries)
+        texts.append(e.text);
+    return texts;
+}
+
+void RenamePass::setSelected(int entry, bool selected)
+{
+    if (entry >= 0 && entry < m_entries.size())
+        m_entries[entry].selected = selected;
+}
+
+QStringList RenamePass::sDirs() const
+{
+    QStringList dirs;
+    for (const Entry &e : m_entries)
+        dirs.append(e.dir);
+    return dirs;
+}
+
+QStringList RenamePass::sNames() const
+{
+    QStringList names;
+    for (const Entry &e : m_entries)
+        names.append(e.name);
+    return names;
+}
+
+void RenamePass::previewPhase()
+{
+    if (b_Arg) {
+        buildPreview(commandLineFiles(), NamingMode::Format);
+        // A command line that named no usable file leaves Preview working on the file list.
+        if (m_entries.isEmpty())
+            b_Arg = false;
+        return;
+    }
+    const QString dir = AddSlash(m_host.currentFolder());
+    QList<FileRef> files;
+    for (const QString &name : m_host.selectedFileNames())
+        files.append({dir, name});
+    buildPreview(files, m_host.namingMode());
+}
+
+QList<RenamePass::FileRef> RenamePass::commandLineFiles()
+{
+    const CommandLine commandLine = m_host.commandLine();
+    m_sCmdFiles = ::commandLineFiles(commandLine);
+    const PathStyle style =
+        commandLine.form == CommandLine::Form::WindowsText ? PathStyle::Windows : PathStyle::Native;
+    QList<FileRef> files;
+    for (const QString &path : m_sCmdFiles) {
+        if (style == PathStyle::Windows) {
+            files.append({SplitPath(PathPart::Folder, path, style), SplitPath(PathPart::FileName, path, style)});
+            continue;
+        }
+        files.append(splitUnquoted(path));
+    }
+    return files;
+}
+
+void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
+{
+    m_bPreview = true;
+    m_mode = mode;
+    // Left-over answers of an earlier run would be replayed as this preview's.
+    m_store.remove();
+    AskingCountSource counts(m_dialogs, m_store);
+    for (const FileRef &file : files) {
+        const QString text = ApplyNamingMode(mode, file.name, counts);
+        if (const ErrorInfo error = counts.takeError())
+            showError(error);
+        const bool hasProposal = !(mode == NamingMode::Format && text == emptyProposal());
+        m_entries.append({text, false, file.dir, file.name, hasProposal});
+    }
+    if (m_entries.isEmpty())
+        return;
+    m_host.showPreviewEntries(lstFiles());
+    m_host.setButtonCaptions(kRename);
+    m_host.EnableControls(false);
+}
+
+void RenamePass::renamePhase()
+{
+    m_bPreview = false;
+    m_outcome = {};
+    // Read once: the k-th line belongs to the k-th entry that has a proposal.
+    AnswerStore::Contents stored;
+    if (m_mode == NamingMode::Format)
+        stored = m_store.read();
+    int position = 0;
+    for (const Entry &entry : std::as_const(m_entries)) {
+        if (!entry.hasProposal)
+            continue;
+        const int k = position++;
+        if (!entry.selected)
+            continue;
+        const std::optional<int> count = k < stored.counts.size() ? stored.counts.at(k) : std::nullopt;
+        FixedCountSource source(count);
+        const QString target = ApplyNamingMode(m_mode, entry.text, source);
+        // The user confirmed the preview text; anything else is not what they agreed to.
+        if (target != entry.text) {
+            showError(mismatchError(stored, k, count));
+            ++m_outcome.failed;
+            continue;
+        }
+        const RenameResult result = SafeRename(entry.dir, entry.name, target, m_fs);
+        if (result.ok()) {
+            ++m_outcome.renamed;
+        } else {
+            m_dialogs.showMessage(failureMessage(result, entry.name), Dialogs::Icon::None, applicationTitle());
+            ++m_outcome.failed;
+        }
+    }
+    b_Arg = false;
+    returnToBrowsing();
+}
+
+void RenamePass::returnToBrowsing()
+{
+    m_host.refreshFileList();
+    m_entries.clear();
+    m_host.showPreviewEntries({});
+    m_host.setButtonCaptions(kPreview);
+    m_host.EnableControls(true);
+    m_store.remove();
+}
+
+void RenamePass::showError(const ErrorInfo &error)
+{
+    m_dialogs.showMessage(errorMessage(error), Dialogs::Icon::None, applicationTitle());
+}
+
+QString RenamePass::failureMessage(const RenameResult &result, const QString &oldName)
+{
+    switch (result.failure) {
+    case RenameFailure::TargetExists:
+        return QStringLiteral("Error renaming ") + oldName
+            + QStringLiteral(".\r\nThe new desired filename already exists.");
+    case RenameFailure::AccessDenied:
+        return QStringLiteral("Error renaming ") + oldName
+            + QStringLiteral(".\r\nThis file cannot be renamed since it's currently in use by windows.");
+    default:
+        return errorMessage(result.error);
+    }
+}
+
+QString RenamePass::errorMessage(const ErrorInfo &error)
+{
+    return QStringLiteral("There was an error renaming the file: \r\n") + QString::number(error.number)
+        + QChar(u' ') + error.description;
+}

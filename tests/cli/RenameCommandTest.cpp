@@ -1,0 +1,187 @@
+#include "TempDir.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+struct CliRun
+{
+    QString out;
+    QString err;
+    int status = -1;
+};
+
+class RenameCommandTest : public ::testing::Test
+{
+protected:
+    CliRun run(const QStringList &args, const QByteArray &input = {})
+    {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral(MARLUNE_CLI_PATH), args);
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(20000));
+        return {QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError()),
+                p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
+    }
+    CliRun rename(const QStringList &args, const QByteArray &input = {})
+    {
+        return run(QStringList{QStringLiteral("rename")} + args, input);
+    }
+
+    TempDir dir;
+};
+
+TEST_F(RenameCommandTest, DryRunWithWordsShowsTheProposalAndTouchesNothing)
+{
+    dir.write(QStringLiteral("the_owls-blue sky.MP3"));
+    const CliRun r = rename({QStringLiteral("--dry-run"), QStringLiteral("--words"), QStringLiteral("2"),
+                          QStringLiteral("the_owls-blue sky.MP3")});
+    EXPECT_EQ(r.out, QStringLiteral("the_owls-blue sky.MP3 -> (The Owls) Blue Sky.mp3\n"));
+    EXPECT_EQ(r.err, QString());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("the_owls-blue sky.MP3")});
+}
+
+TEST_F(RenameCommandTest, AsksEachCountOnStandardErrorAndReadsOneLineEach)
+{
+    dir.write(QStringLiteral("a b c.mp3"));
+    dir.write(QStringLiteral("d e.mp3"));
+    dir.write(QStringLiteral("f g.mp3"));
+    const CliRun r = rename({QStringLiteral("a b c.mp3"), dir.filePath(QStringLiteral("d e.mp3")),
+                          QStringLiteral("f g.mp3")},
+                         "2 words\nnone\n");
+    EXPECT_EQ(r.out, QStringLiteral("a b c.mp3 -> (A B) C.mp3\nd e.mp3 -> Empty\nf g.mp3 -> Empty\n"));
+    EXPECT_EQ(r.err.count(QStringLiteral("Enter the number of words in artists/groups name: \n")), 3);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\nd e.mp3\nCurrent file name: (D E.mp3\n"))) << r.err.toStdString();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(dir.entries(), (QStringList{QStringLiteral("(A B) C.mp3"), QStringLiteral("d e.mp3"), QStringLiteral("f g.mp3")}));
+}
+
+TEST_F(RenameCommandTest, EachModeRenamesInArgumentOrder)
+{
+    const struct
+    {
+        const char *mode;
+        const char *from;
+        const char *to;
+    } cases[] = {{"capitalize", "abc def.MP3", "Abc Def.mp3"},
+                 {"remove-numbers", "01 - song 2.mp3", "- song .mp3"},
+                 {"remove-underscore", "my_song_name.mp3", "my song name.mp3"},
+                 {"format", "x_y.mp3", "(X) Y.mp3"}};
+    for (const auto &c : cases) {
+        dir.write(QString::fromUtf8(c.from));
+        const QStringList words = QByteArray(c.mode) == "format" ? QStringList{QStringLiteral("--words=1")} : QStringList{};
+        const CliRun r = rename(QStringList{QStringLiteral("--mode"), QString::fromUtf8(c.mode)} + words
+                             + QStringList{QString::fromUtf8(c.from)});
+        EXPECT_EQ(r.out, QStringLiteral("%1 -> %2\n").arg(QString::fromUtf8(c.from), QString::fromUtf8(c.to)));
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_TRUE(dir.exists(QString::fromUtf8(c.to))) << c.to;
+    }
+}
+
+TEST_F(RenameCommandTest, FailuresAreReportedAndTheRestStillRenamed)
+{
+    dir.write(QStringLiteral("a b.mp3"), "a");
+    dir.write(QStringLiteral("A B.mp3"), "taken");
+    dir.write(QStringLiteral("c d.mp3"), "c");
+    const CliRun r = rename({QStringLiteral("--mode"), QStringLiteral("capitalize"), QStringLiteral("a b.mp3"),
+                          QStringLiteral("missing.mp3"), QStringLiteral("c d.mp3")});
+    EXPECT_EQ(r.out, QStringLiteral("a b.mp3 -> A B.mp3\nc d.mp3 -> C D.mp3\n"));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("missing.mp3: no such file")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Error renaming a b.mp3.\nThe new desired filename already exists.\n")));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(dir.read(QStringLiteral("A B.mp3")), "taken");
+    EXPECT_EQ(dir.read(QStringLiteral("a b.mp3")), "a");
+    EXPECT_EQ(dir.read(QStringLiteral("C D.mp3")), "c");
+}
+
+TEST_F(RenameCommandTest, EndOfInputCancelsAndEmptyEntriesAreNotFailures)
+{
+    dir.write(QStringLiteral("a b.mp3"));
+    const CliRun r = rename({QStringLiteral("a b.mp3")});
+    EXPECT_EQ(r.out, QStringLiteral("a b.mp3 -> Empty\n"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(dir.exists(QStringLiteral("a b.mp3")));
+}
+
+TEST_F(RenameCommandTest, MoreThanTwentyFilesAreAllHandled)
+{
+    QStringList args{QStringLiteral("--mode=capitalize")};
+    for (int i = 0; i < 30; ++i)
+        args << QFileInfo(dir.write(QStringLiteral("song %1.mp3").arg(i))).fileName();
+    const CliRun r = rename(args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.count(u'\n'), 30);
+    EXPECT_TRUE(dir.exists(QStringLiteral("Song 29.mp3")));
+}
+
+TEST_F(RenameCommandTest, NameThatIsNotValidUtf8IsReportedAndLeftAlone)
+{
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/ab\xfe.mp3";
+    ::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0644));
+    // The shell hands over the raw bytes, which a QProcess argument list cannot.
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" rename --mode capitalize \"$(printf 'ab\\376.mp3')\""),
+             QStringLiteral(MARLUNE_CLI_PATH)});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("not valid UTF-8"));
+    EXPECT_EQ(::unlink(raw.constData()), 0);
+}
+
+struct Usage
+{
+    std::vector<const char *> args;
+    const char *error;
+};
+
+class UsageErrors : public RenameCommandTest, public ::testing::WithParamInterface<Usage> {};
+
+TEST_P(UsageErrors, ExitWithTwoAndTheUsage)
+{
+    QStringList args;
+    for (const char *a : GetParam().args)
+        args << QString::fromUtf8(a);
+    const CliRun r = rename(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(GetParam().error))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: marlune-cli rename")));
+    EXPECT_EQ(r.out, QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Args, UsageErrors,
+    ::testing::Values(Usage{{}, "no FILE given"}, Usage{{"--mode", "upper", "a.mp3"}, "--mode needs"},
+                      Usage{{"--mode"}, "--mode needs"}, Usage{{"--words", "0", "a.mp3"}, "--words needs"},
+                      Usage{{"--words", "2.5", "a.mp3"}, "--words needs"}, Usage{{"--words", "40000", "a.mp3"}, "--words needs"},
+                      Usage{{"--words"}, "--words needs"}, Usage{{"--bogus", "a.mp3"}, "unknown option '--bogus'"},
+                      Usage{{"--mode", "capitalize", "--words", "2", "a.mp3"}, "--words only applies"}));
+
+TEST_F(RenameCommandTest, HelpVersionAndDoubleDash)
+{
+    CliRun r = rename({QStringLiteral("--help")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Usage: marlune-cli rename")));
+    r = run({QStringLiteral("--version")});
+    EXPECT_EQ(r.out, QStringLiteral("marlune-cli 1.0.85\n"));
+    r = run({QStringLiteral("--help")});
+    EXPECT_TRUE(r.out.contains(QStringLiteral("rename")));
+    dir.write(QStringLiteral("-x y.mp3"));
+    r = rename({QStringLiteral("--dry-run"), QStringLiteral("--mode"), QStringLiteral("capitalize"), QStringLiteral("--"),
+                QStringLiteral("-x y.mp3")});
+    EXPECT_EQ(r.out, QStringLiteral("-x y.mp3 -> -x Y.mp3\n"));
+    EXPECT_EQ(r.status, 0);
+    r = run({QStringLiteral("frobnicate")});
+    EXPECT_EQ(r.status, 2);
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "NativeFileSystem.h"
+
+#include <QMap>
+#include <QStringList>
+
+// The real file system with faults injected per call, so tests can meet a busy file, a
+// locked folder or a read-only disk while running as root. Each fault is an errno code
+// returned by the named call (for the nth call onward when `from` is set); every call is
+// logged.
+class FaultyFileSystem : public NativeFileSystem
+{
+public:
+    enum Call { RenameNoReplace, HardLink, RemoveFile, RenameReplacing };
+
+    void fail(Call call, int code, int fromCall = 1) { m_faults[call] = {code, fromCall}; }
+    void pretendSameFile(bool same) { m_sameFile = same; }
+
+    int renameNoReplace(const QString &from, const QString &to) override
+    {
+        return run(RenameNoReplace, from, to, [&] { return NativeFileSystem::renameNoReplace(from, to); });
+    }
+    int hardLink(const QString &from, const QString &to) override
+    {
+        return run(HardLink, from, to, [&] { return NativeFileSystem::hardLink(from, to); });
+    }
+    int removeFile(const QString &path) override
+    {
+        return run(RemoveFile, path, QString(), [&] { return NativeFileSystem::removeFile(path); });
+    }
+    int renameReplacing(const QString &from, const QString &to) override
+    {
+        return run(RenameReplacing, from, to, [&] { return NativeFileSystem::renameReplacing(from, to); });
+    }
+    bool sameFile(const QString &a, const QString &b) override
+    {
+        return m_sameFile.value_or(NativeFileSystem::sameFile(a, b));
+    }
+
+    QStringList log;
+
+private:
+    struct Fault { int code; int fromCall; };
+
+    template <typename Real>
+    int run(Call call, const QString &a, const QString &b, Real real)
+    {
+        static const char *const names[] = {"renameNoReplace", "hardLink", "removeFile", "renameReplacing"};
+        log << QStringLiteral("%1 %2 %3").arg(QLatin1String(names[call]), a.section(u'/', -1), b.section(u'/', -1)).trimmed();
+        const int n = ++m_calls[call];
+        const auto fault = m_faults.constFind(call);
+        if (fault != m_faults.cend() && n >= fault->fromCall)
+            return fault->code;
+        return real();
+    }
+
+    QMap<Call, Fault> m_faults;
+    QMap<Call, int> m_calls;
+    std::optional<bool> m_sameFile;
+};
