@@ -3,7 +3,6 @@
 #include "GenreTable.h"
 #include "TagEditorModel.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
@@ -81,8 +80,10 @@ int runShow(QStringList args, CliIo &io)
     if (args.isEmpty())
         return usageError(io, QStringLiteral("show needs at least one FILE"));
     Veltro veltro;
-    QJsonArray all;
     int status = CliOk;
+    // The JSON array is written one object at a time, so a long list of files is
+    // never held in memory as one document.
+    const char *separator = "[\n";
     for (const QString &path : args) {
         veltro.setTag_file(path);
         if (ErrorInfo e = veltro.loadError()) {
@@ -90,13 +91,15 @@ int runShow(QStringList args, CliIo &io)
             status = CliFailed;
             continue;
         }
-        if (json)
-            all.append(tagAsJson(path, veltro));
-        else
+        if (json) {
+            io.out << separator << "  " << QString::fromUtf8(QJsonDocument(tagAsJson(path, veltro)).toJson(QJsonDocument::Compact));
+            separator = ",\n";
+        } else {
             printTag(io, path, veltro);
+        }
     }
     if (json)
-        io.out << QString::fromUtf8(QJsonDocument(all).toJson(QJsonDocument::Indented));
+        io.out << (separator[0] == '[' ? "[" : "\n") << "]\n";
     return status;
 }
 
