@@ -11,6 +11,23 @@
 
 namespace {
 
+// Repeats a positioned read or write until all bytes are through; a call that moves
+// nothing (end of file, or a full disk) fails with whenStuck.
+template <typename Transfer>
+ErrorInfo transferAll(qint64 size, TagErrors::Number whenStuck, Transfer transfer)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = transfer(done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0 ? TagErrors::make(whenStuck) : TagErrors::fromErrno(errno);
+        done += n;
+    }
+    return {};
+}
+
 class PosixOpenFile : public TagOpenFile
 {
 public:
@@ -25,30 +42,16 @@ public:
 
     ErrorInfo readAt(qint64 pos, QByteArray &bytes) override
     {
-        qint64 done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::pread(m_fd, bytes.data() + done, size_t(bytes.size() - done), off_t(pos + done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return n == 0 ? TagErrors::make(TagErrors::PathFileAccessError) : TagErrors::fromErrno(errno);
-            done += n;
-        }
-        return {};
+        return transferAll(bytes.size(), TagErrors::PathFileAccessError, [&](qint64 done) {
+            return ::pread(m_fd, bytes.data() + done, size_t(bytes.size() - done), off_t(pos + done));
+        });
     }
 
     ErrorInfo writeAt(qint64 pos, const QByteArray &bytes) override
     {
-        qint64 done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(pos + done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return n == 0 ? TagErrors::make(TagErrors::DiskFull) : TagErrors::fromErrno(errno);
-            done += n;
-        }
-        return {};
+        return transferAll(bytes.size(), TagErrors::DiskFull, [&](qint64 done) {
+            return ::pwrite(m_fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(pos + done));
+        });
     }
 
     ErrorInfo truncate(qint64 length) override
