@@ -1,19 +1,16 @@
 // The preferences window on its own, over a renamer.ini given on the command
 // line (default: one in a scratch folder). Save and Cancel quit. With --pose it
-// opens with the default directory ticked and filled and the Save button lit,
-// for a screenshot.
+// opens with the default directory ticked and filled, for a screenshot.
 #include "ChromeArt.h"
 #include "ClipPlayers.h"
 #include "FolderLists.h"
 #include "MediaLocator.h"
-#include "PictureBox.h"
 #include "QtDialogs.h"
 #include "frmPref.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -29,13 +26,6 @@ public:
     }
     void showProgramFolder() override { QTextStream(stderr) << "folder list -> program folder\n"; }
 };
-
-void hoverOver(QWidget *widget)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), widget->mapToGlobal(QPointF(10, 10)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 } // namespace
 
@@ -57,17 +47,15 @@ int main(int argc, char **argv)
     frmPref pref({nullptr, &clips, &art}, dialogs, folders, iniPath);
     dialogs.setParentWindow(&pref);
     pref.CheckINIFile();
-    QObject::connect(&pref, &ChromeWindow::buttonClicked, &app, [&](int index) {
+    QObject::connect(&pref, &ChromeWindow::buttonClicked, &app, [&] {
         if (!pref.isVisible())
             app.quit();
-        (void)index;
     });
     pref.move(60, 60);
     pref.show();
     if (pose) {
         pref.chkOpt(2)->setChecked(true);
         pref.txtOpt(2)->setText(QStringLiteral("/home/user/Music/The Owls"));
-        hoverOver(pref.picButton(2));
     }
     return app.exec();
 }

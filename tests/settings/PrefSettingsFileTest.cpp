@@ -52,26 +52,6 @@ TEST_F(PrefSettingsFile, CancelWithoutAFileKeepsWhatTheUserChanged)
     EXPECT_TRUE(folders.shown.isEmpty());
 }
 
-// The folder was deleted since the save: the lines before it and its check box
-// are taken, the rest keeps its values.
-TEST_F(PrefSettingsFile, AVanishedDefaultFolderStopsTheLoadThere)
-{
-    pref->txtOpt(2)->setText(QStringLiteral("/before"));
-    dir.write(QStringLiteral("renamer.ini"),
-              "\"OnTop\"\r\n\"Dock\"\r\n\"610\"\r\n\"/gone\"\r\n\"NoSplash\"\r\n\"NoSound\"\r\n\"/opt/p\"\r\n");
-    clickButton(1);
-    EXPECT_TRUE(checked(0));
-    EXPECT_EQ(text(1), QStringLiteral("610"));
-    EXPECT_TRUE(checked(2));
-    EXPECT_TRUE(enabled(2));
-    EXPECT_EQ(text(2), QStringLiteral("/before"));
-    EXPECT_TRUE(checked(3));
-    EXPECT_TRUE(checked(4));
-    EXPECT_FALSE(checked(5));
-    EXPECT_TRUE(pref->WinampPath().isEmpty());
-    EXPECT_TRUE(folders.shown.isEmpty());
-}
-
 TEST_F(PrefSettingsFile, DefaultThenSaveWritesTheFactoryValues)
 {
     clickBox(0);
