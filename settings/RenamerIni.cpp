@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 RenamerIniTarget::~RenamerIniTarget() = default;
 
@@ -100,23 +99,9 @@ QByteArray RenamerIni::render(const Preferences &p)
     return w.bytes();
 }
 
-// Not through saveWholeFile: a buffered QSaveFile takes a short write (a full
-// disk, a file-size limit) for success and commits the cut file over the old
-// one. Unbuffered, the short count shows and the old file stays.
 ErrorInfo RenamerIni::save(const QString &path, const Preferences &prefs)
 {
-    const QByteArray bytes = render(prefs);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {75, f.errorString()};
-    if (f.write(bytes) != bytes.size()) {
-        const QString why = f.errorString();
-        f.cancelWriting();
-        return {61, why};
-    }
-    if (!f.commit())
-        return {75, f.errorString()};
-    return {};
+    return saveWholeFile(path, render(prefs));
 }
 
 QString RenamerIni::saveErrorMessage()
