@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -49,6 +50,16 @@ QFont textFont()
     QFont font = ChromeArt::captionFont(8.25);
     font.setBold(false);
     return font;
+}
+
+// The large captions were sized for a narrow face; where the desktop has only
+// wider ones, a smaller size keeps the version whole inside its designed width.
+void fitToWidth(QLabel *label)
+{
+    QFont font = label->font();
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
 }
 
 void setForeColor(QWidget *control, const QColor &color)
@@ -102,6 +113,8 @@ void frmAbout2::createControls()
     m_lblAbout[1]->setText(QStringLiteral(MARLUNE_VERSION));
     m_lblAbout[2]->setText(QString::fromLatin1(kDescription));
     m_lblAbout[3]->setText(QString::fromLatin1(kAuthor));
+    for (int i : {0, 1, 3})
+        fitToWidth(m_lblAbout[i]);
 
     for (int i = 0; i < int(m_txtAbout.size()); ++i) {
         auto *box = new QLineEdit(this);

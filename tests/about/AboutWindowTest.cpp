@@ -112,6 +112,10 @@ TEST_F(AboutWindowTest, ShowsTheDesignedWindowWithTheProgramsVersion)
     EXPECT_EQ(window->lblMenu(3)->text(), "About Marlune");
     EXPECT_EQ(window->lblAbout(0)->text(), "Marlune");
     EXPECT_EQ(window->lblAbout(1)->text(), MARLUNE_VERSION);
+    for (int i : {0, 1, 3}) {
+        const QLabel *label = window->lblAbout(i);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << i;
+    }
     EXPECT_TRUE(window->lblAbout(2)->text().startsWith(
         "This file renames .MP3, .MPG, .MPEG, .DOC, .TXT, .MOV, .ASF, .RM, .RAM files to a predefined "
         "format. Please send any comments or bug reports. Thanks."));
