@@ -11,6 +11,7 @@ CommentBox::CommentBox(int maxLength, QWidget *parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int charsAdded) { cutExcess(position, charsAdded); });
 }

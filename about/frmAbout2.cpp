@@ -92,6 +92,17 @@ frmAbout2::frmAbout2(const ChromeContext &context, Dialogs &dialogs, const QStri
 
 void frmAbout2::createControls()
 {
+    createLabels();
+    createBoxes();
+    QList<QWidget *> resetting{m_image1, m_txtComments};
+    resetting << QList<QWidget *>(m_lblAbout.begin(), m_lblAbout.end())
+              << QList<QWidget *>(m_txtAbout.begin(), m_txtAbout.end());
+    for (QWidget *control : resetting)
+        resetOnMouseMove(control, {Reset::Title, Reset::Buttons});
+}
+
+void frmAbout2::createLabels()
+{
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -115,7 +126,10 @@ void frmAbout2::createControls()
     m_lblAbout[3]->setText(QString::fromLatin1(kAuthor));
     for (int i : {0, 1, 3})
         fitToWidth(m_lblAbout[i]);
+}
 
+void frmAbout2::createBoxes()
+{
     for (int i = 0; i < int(m_txtAbout.size()); ++i) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txtAbout%1").arg(i));
@@ -133,12 +147,6 @@ void frmAbout2::createControls()
     m_txtComments->setObjectName(QStringLiteral("txtComments"));
     m_txtComments->setFont(textFont());
     placeAt(m_txtComments, kTxtComments);
-
-    QList<QWidget *> resetting{m_image1, m_txtComments};
-    resetting << QList<QWidget *>(m_lblAbout.begin(), m_lblAbout.end())
-              << QList<QWidget *>(m_txtAbout.begin(), m_txtAbout.end());
-    for (QWidget *control : resetting)
-        resetOnMouseMove(control, {Reset::Title, Reset::Buttons});
 }
 
 void frmAbout2::connectExchanges(const ExchangeOptions &options)

@@ -64,6 +64,8 @@ protected:
 
 private:
     void createControls();
+    void createLabels();
+    void createBoxes();
     void connectExchanges(const ExchangeOptions &options);
     void Form_Load();
     void AboutAction(int index);
