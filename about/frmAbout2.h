@@ -28,7 +28,9 @@ class frmAbout2 : public ChromeWindow
 public:
     using UrlOpener = std::function<void(const QUrl &)>;
 
-    // programFolder holds hostinfo.ini.
+    // programFolder holds hostinfo.ini. dialogs shows the exchanges' messages and
+    // must outlive the window; the program passes a QtDialogs whose parent is
+    // this window, so the boxes stay above it when it is topmost.
     frmAbout2(const ChromeContext &context, Dialogs &dialogs, const QString &programFolder,
               const ExchangeOptions &options = {}, QWidget *parent = nullptr);
 
