@@ -112,7 +112,7 @@ void TagCommands::mnuAutoTag_Click()
     {
         RunningFlag running(m_running);
         m_host.enableControls(false);
-        m_host.setBusy(true);
+        m_host.showHourglass(true);
         m_host.focusCancelKey();
         m_host.setFileToolTip(cancelToolTip());
         const int last = m_host.fileCount() - 1;
@@ -130,7 +130,7 @@ void TagCommands::mnuAutoTag_Click()
         }
         m_host.setFileToolTip(fileToolTip());
         m_host.enableControls(true);
-        m_host.setBusy(false);
+        m_host.showHourglass(false);
     }
     finishCommand();
 }

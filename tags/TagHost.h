@@ -25,8 +25,9 @@ public:
 
     // EnableControls(enabled) of the main window.
     virtual void enableControls(bool enabled) = 0;
-    // The hourglass pointer of the main window (its buttons then ignore clicks).
-    virtual void setBusy(bool busy) = 0;
+    // The hourglass pointer of the main window (its buttons then ignore clicks):
+    // ChromeWindow::setBusy. Named apart from it so the main window can be the host.
+    virtual void showHourglass(bool busy) = 0;
     // The keyboard focus to txtCancel, which catches Control then C.
     virtual void focusCancelKey() = 0;
 

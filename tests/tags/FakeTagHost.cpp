@@ -73,7 +73,7 @@ void FakeTagHost::enableControls(bool enabled)
     log << QStringLiteral("enable %1").arg(enabled);
 }
 
-void FakeTagHost::setBusy(bool busy)
+void FakeTagHost::showHourglass(bool busy)
 {
     m_main->setBusy(busy);
     log << QStringLiteral("busy %1").arg(busy);

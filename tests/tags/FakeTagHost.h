@@ -47,7 +47,7 @@ public:
     int autoTagIndex() const override { return i_AutoTag; }
     void setAutoTagIndex(int index) override { i_AutoTag = index; }
     void enableControls(bool enabled) override;
-    void setBusy(bool busy) override;
+    void showHourglass(bool busy) override;
     void focusCancelKey() override;
     void showModal(QWidget *editor) override;
     void reapplyOnTop() override;
