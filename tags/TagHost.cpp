@@ -1,0 +1,3 @@
+#include "TagHost.h"
+
+TagHost::~TagHost() = default;
