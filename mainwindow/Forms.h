@@ -1,0 +1,75 @@
+#pragma once
+
+#include "AppFolder.h"
+#include "ChromeContext.h"
+#include "CommandLine.h"
+#include "MediaLocator.h"
+
+#include <functional>
+#include <memory>
+
+class ChromeArt;
+class ClipPlayers;
+class Dialogs;
+class PlayerLink;
+class PreferencesStandIn;
+class QtDialogs;
+class frmRenamer;
+class frmSplash;
+
+// The program's windows, each created at its first use and kept until the program
+// ends or unloads it: the preferences (loaded first, never shown by start-up), the
+// main window and the splash. Everything the windows share (clips, artwork,
+// dialogs, the program's folder) is owned here.
+class Forms
+{
+public:
+    struct Config
+    {
+        AppFolder appFolder{QString()};
+        MediaLocator media{QStringList()};
+        CommandLine commandLine;
+        // Null: the program's own Qt dialogs.
+        Dialogs *dialogs = nullptr;
+        // Ends the program; by default the application's event loop is left.
+        std::function<void()> quit;
+        std::function<std::unique_ptr<PlayerLink>()> playerLink;
+        bool useTray = true;
+        bool playSounds = true;
+        float splashSeconds = 1.5f;
+    };
+
+    explicit Forms(Config config);
+    ~Forms();
+    Forms(const Forms &) = delete;
+    Forms &operator=(const Forms &) = delete;
+
+    PreferencesStandIn &frmPref();
+    frmRenamer &Renamer();
+    frmSplash &Splash();
+    void unloadSplash();
+
+    bool prefLoaded() const { return bool(m_pref); }
+    bool renamerLoaded() const { return bool(m_renamer); }
+    bool splashLoaded() const { return bool(m_splash); }
+
+    // Unloads the tag editor and the preferences, then ends the program at once.
+    void ExitProgram();
+    // The preferences shown modally above the main window; on-top reapplied after.
+    void showPreferences();
+
+    const Config &config() const { return m_config; }
+    Dialogs &dialogs();
+    const ChromeContext &chromeContext() const { return m_context; }
+
+private:
+    Config m_config;
+    std::unique_ptr<QtDialogs> m_qtDialogs;
+    std::unique_ptr<ChromeArt> m_art;
+    std::unique_ptr<ClipPlayers> m_clips;
+    ChromeContext m_context;
+    std::unique_ptr<PreferencesStandIn> m_pref;
+    std::unique_ptr<frmRenamer> m_renamer;
+    std::unique_ptr<frmSplash> m_splash;
+    bool m_exiting = false;
+};

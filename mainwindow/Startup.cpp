@@ -1,0 +1,48 @@
+#include "Startup.h"
+
+#include "Forms.h"
+#include "PreferencesStandIn.h"
+#include "frmRenamer.h"
+#include "frmSplash.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+void Main(Forms &forms)
+{
+    forms.frmPref().CheckINIFile();
+    if (!forms.config().commandLine.isEmpty()) {
+        frmRenamer &main = forms.Renamer();
+        main.show();
+        main.setB_Arg(true);
+        main.DoIt();
+        return;
+    }
+    if (forms.frmPref().chkOpt(3)) {
+        forms.Splash().show();
+        forms.Renamer();
+        Pause(forms.config().splashSeconds);
+        forms.Renamer().show();
+        forms.unloadSplash();
+    } else {
+        forms.Renamer().show();
+    }
+    forms.Renamer().setB_Arg(false);
+}
+
+void Pause(float seconds)
+{
+    const qint64 total = qint64(double(seconds) * 1000.0);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < total) {
+        // Sleep until an event comes or the time is up, instead of spinning.
+        QEventLoop loop;
+        QTimer::singleShot(int(total - clock.elapsed()), &loop, &QEventLoop::quit);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (clock.elapsed() < total)
+            loop.exec();
+    }
+}
