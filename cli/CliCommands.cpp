@@ -1,11 +1,15 @@
 #include "CliCommands.h"
 
+#include "GenresCommand.h"
 #include "RenameCommand.h"
+#include "TagCommand.h"
 
 namespace {
 
 const CliCommand kCommands[] = {
     {"rename", "rename files into the program's form (previewed first)", runRename},
+    {"tag", "show or change ID3v1 tags, or fill them from file names", runTag},
+    {"genres", "list the genres, NUMBER NAME per line", runGenres},
 };
 
 } // namespace

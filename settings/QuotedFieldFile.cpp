@@ -83,8 +83,10 @@ std::optional<QByteArray> readWholeFile(const QString &path)
 
 ErrorInfo saveWholeFile(const QString &path, const QByteArray &bytes)
 {
+    // Unbuffered, so a short write (full disk, size limit) shows up here: a buffered
+    // QSaveFile can report a cut-off file as committed and replace the old one with it.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {75, f.errorString()};
     if (f.write(bytes) != bytes.size()) {
         const QString why = f.errorString();

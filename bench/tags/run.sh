@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# marlune-cli tag auto / tag show over 10,000 files named "(Artist) Title.mp3", side by
+# side with kid3-cli, eyeD3, id3v2 and a bare C++ loop. Usage: run.sh BUILD_DIR [FILES]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+count=${2:-10000}
+# kid3-cli slows down more than linearly with the number of files (10,000 took over
+# 8 minutes without finishing) and eyeD3 starts one Python process per file: both are
+# timed on a subset and scaled linearly, which flatters them.
+subset=500
+eyed3_subset=100
+cli=$build/cli/marlune-cli
+bare=$build/bench/tags/tags_bare_loop
+for tool in hyperfine kid3-cli eyeD3 id3v2; do
+  command -v "$tool" >/dev/null || { echo "run.sh: $tool missing (scripts/install-deps)"; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Two real MPEG frames per file (836 bytes), no tag yet.
+python3 - "$work/all" "$work/sub" "$work/eyed3" "$count" "$subset" "$eyed3_subset" <<'PY'
+import os, sys
+all_dir, sub_dir, eyed3_dir = sys.argv[1:4]
+count, subset, eyed3_subset = (int(n) for n in sys.argv[4:7])
+frame = bytearray(417); frame[0:4] = b'\xff\xfb\x90\x64'
+audio = bytes(frame) * 2
+for d, n in ((all_dir, count), (sub_dir, subset), (eyed3_dir, eyed3_subset)):
+    os.makedirs(d)
+    for i in range(n):
+        with open(os.path.join(d, f'(Artist {i % 97}) Title Number {i}.mp3'), 'wb') as f:
+            f.write(audio)
+PY
+
+eyed3_loop='for f in *.mp3; do a=${f#(}; a=${a%%)*}; t=${f#*) }; t=${t%.mp3}; eyeD3 -Q -1 -a "$a" -t "$t" "$f" >/dev/null 2>&1; done'
+
+echo "== tag auto: $count files"
+hyperfine -N --warmup 1 --runs 5 --export-json "$work/auto.json" \
+  -n "marlune-cli tag auto" "bash -c 'cd $work/all && exec $cli tag auto *.mp3'" \
+  -n "bare C++ loop (read 128, write 128)" "bash -c 'cd $work/all && exec $bare write *.mp3'" \
+  -n "bash + glob alone" "bash -c 'cd $work/all && exec true *.mp3'"
+echo "== tag auto: kid3-cli on $subset files, eyeD3 -1 (one process per file) on $eyed3_subset, scaled"
+hyperfine -N --warmup 0 --runs 2 --export-json "$work/auto-kid3.json" \
+  -n "kid3-cli totag (ID3v1) (x$((count / subset)))" "bash -c 'cd $work/sub && exec kid3-cli -c \"totag \\\"(%{artist}) %{title}\\\" 1\" -c save *.mp3'"
+hyperfine --warmup 0 --runs 1 --export-json "$work/auto-eyed3.json" \
+  -n "eyeD3 -1 -a -t, $eyed3_subset files (x$((count / eyed3_subset)))" "cd $work/eyed3 && $eyed3_loop"
+
+echo "== tag show: $count files"
+hyperfine -N --warmup 1 --runs 5 --export-json "$work/show.json" \
+  -n "marlune-cli tag show" "bash -c 'cd $work/all && exec $cli tag show *.mp3 >/dev/null'" \
+  -n "marlune-cli tag show --json" "bash -c 'cd $work/all && exec $cli tag show --json *.mp3 >/dev/null'" \
+  -n "bare C++ loop (read 128)" "bash -c 'cd $work/all && exec $bare read *.mp3'" \
+  -n "id3v2 -l" "bash -c 'cd $work/all && exec id3v2 -l *.mp3 >/dev/null'"
+echo "== tag show: kid3-cli and eyeD3 -1 on $subset files, scaled by $((count / subset))"
+hyperfine -N --warmup 0 --runs 2 --export-json "$work/show-kid3.json" \
+  -n "kid3-cli get all 1 (x$((count / subset)))" "bash -c 'cd $work/sub && exec kid3-cli -c \"get all 1\" *.mp3 >/dev/null'"
+hyperfine -N --warmup 0 --runs 1 --export-json "$work/show-eyed3.json" \
+  -n "eyeD3 -1 (x$((count / subset)))" "bash -c 'cd $work/sub && exec eyeD3 -1 *.mp3 >/dev/null 2>&1'"
+
+python3 - "$work" "$((count / subset))" "$((count / eyed3_subset))" <<'PY'
+import json, sys
+work, scale, eyed3_scale = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+def load(name, scale=1):
+    return [(r['command'], r['mean'] * scale) for r in json.load(open(f'{work}/{name}.json'))['results']]
+for title, parts in (('tag auto', [('auto', 1), ('auto-kid3', scale), ('auto-eyed3', eyed3_scale)]),
+                     ('tag show', [('show', 1), ('show-kid3', scale), ('show-eyed3', scale)])):
+    rows = [r for name, factor in parts for r in load(name, factor)]
+    ours = rows[0][1]
+    print(f'\n{title}: mean seconds for all files, and the ratio to marlune-cli')
+    for cmd, t in rows:
+        print(f'  {cmd:42s} {t:9.3f} s   x{t / ours:7.2f}')
+PY

@@ -1,0 +1,18 @@
+#include "GenresCommand.h"
+
+#include "GenreTable.h"
+
+int runGenres(const QStringList &args, CliIo &io)
+{
+    if (!args.isEmpty() && args.first() != QLatin1String("--help")) {
+        io.err << "Usage: marlune-cli genres\n";
+        return CliUsage;
+    }
+    if (!args.isEmpty()) {
+        io.out << "Usage: marlune-cli genres\nLists the genres, one NUMBER NAME line each, in the genre list's order.\n";
+        return CliOk;
+    }
+    for (const GenreTable::Row &row : GenreTable::rows())
+        io.out << int(row.number) << ' ' << row.name << '\n';
+    return CliOk;
+}

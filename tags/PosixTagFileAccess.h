@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TagFileAccess.h"
+
+// Files through the C library's descriptors: one open, one positioned read or write
+// of 128 bytes, one close per tag, and errno kept so the error number is exact.
+class PosixTagFileAccess : public TagFileAccess
+{
+public:
+    Opened open(const QString &path, Mode mode) override;
+
+    // The one stateless instance that Veltro uses unless given another.
+    static PosixTagFileAccess &instance();
+};

@@ -1,0 +1,127 @@
+#include "TagEditorModel.h"
+
+#include "AutoTagRule.h"
+#include "GenreTable.h"
+
+namespace {
+
+constexpr int Backspace = 8, Enter = 13, Escape = 27;
+
+bool isTextField(int index)
+{
+    return index >= 0 && index <= 5 && index != 4;
+}
+
+} // namespace
+
+TagEditorModel::TagEditorModel(TagFileAccess *access)
+    : m_veltro(access)
+{
+}
+
+int TagEditorModel::fieldLength(int index)
+{
+    return index == Year ? 4 : 30;
+}
+
+QString TagEditorModel::fitField(int index, const QString &text)
+{
+    if (index != Year)
+        return text.left(fieldLength(index));
+    QString digits;
+    for (QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    }
+    return digits.left(fieldLength(index));
+}
+
+TagEditorModel::KeyAction TagEditorModel::keyAction(int index, int charCode)
+{
+    if (charCode == Enter)
+        return KeyAction::Save;
+    if (charCode == Escape)
+        return KeyAction::Cancel;
+    if (index != Year)
+        return KeyAction::Insert;
+    const bool digit = charCode >= '0' && charCode <= '9';
+    return digit || charCode == Backspace ? KeyAction::Insert : KeyAction::Discard;
+}
+
+QStringList TagEditorModel::genreEntries()
+{
+    return GenreTable::listEntries();
+}
+
+QString TagEditorModel::txtTag(int index) const
+{
+    return isTextField(index) ? m_fields[size_t(index)] : QString();
+}
+
+void TagEditorModel::setTxtTag(int index, const QString &text)
+{
+    if (isTextField(index))
+        m_fields[size_t(index)] = fitField(index, text);
+}
+
+void TagEditorModel::setGenreIndex(int index)
+{
+    m_genreIndex = index >= 0 && index <= GenreTable::BlankIndex ? index : -1;
+    m_genreChosen = true;
+}
+
+void TagEditorModel::DisplayInfo(const QString &sFile)
+{
+    m_file = sFile;
+    m_veltro.setTag_file(sFile);
+    setTxtTag(Album, m_veltro.tag_album());
+    setTxtTag(Artist, m_veltro.tag_artist());
+    setTxtTag(Comment, m_veltro.tag_comment());
+    setTxtTag(Title, m_veltro.tag_title());
+    setTxtTag(Year, QString::number(m_veltro.tag_year()));
+    m_loadedGenre = m_veltro.tag_genre();
+    m_genreIndex = GenreTable::listIndexForNumber(m_loadedGenre);
+    m_genreChosen = false;
+}
+
+void TagEditorModel::AutoTag()
+{
+    const std::optional<AutoTagRule::Names> names = AutoTagRule::namesFromPath(m_veltro.tag_file());
+    if (!names)
+        return;
+    setTxtTag(Artist, names->artist);
+    setTxtTag(Title, names->title);
+    if (m_veltro.tag_comment().trimmed().isEmpty())
+        setTxtTag(Comment, AutoTagRule::defaultComment());
+}
+
+quint8 TagEditorModel::chosenGenre() const
+{
+    // Until the user picks an entry the list shows the loaded number (or the blank
+    // entry for a number without a row), so that number is what goes back.
+    return m_genreChosen ? GenreTable::numberForListIndex(m_genreIndex) : m_loadedGenre;
+}
+
+ErrorInfo TagEditorModel::WriteTag()
+{
+    m_veltro.setTag_album(txtTag(Album));
+    m_veltro.setTag_artist(txtTag(Artist));
+    m_veltro.setTag_comment(txtTag(Comment));
+    m_veltro.setTag_genre(chosenGenre());
+    m_veltro.setTag_title(txtTag(Title));
+    const QString year = txtTag(Year).trimmed();
+    m_veltro.setTag_year(year.isEmpty() ? 0 : year.toShort());
+    return m_veltro.SaveTag();
+}
+
+QString TagEditorModel::writeFailureText(const ErrorInfo &error) const
+{
+    return error.description + QStringLiteral("\r\n") + m_veltro.tag_file();
+}
+
+ErrorInfo TagEditorModel::autoTagFile(const QString &path)
+{
+    DisplayInfo(path);
+    AutoTag();
+    return WriteTag();
+}

@@ -1,0 +1,42 @@
+#include "TagErrors.h"
+
+#include <cerrno>
+
+namespace TagErrors {
+
+ErrorInfo make(Number number)
+{
+    switch (number) {
+    case FileNotFound: return {number, QStringLiteral("File not found")};
+    case DeviceIoError: return {number, QStringLiteral("Device I/O error")};
+    case DiskFull: return {number, QStringLiteral("Disk full")};
+    case PermissionDenied: return {number, QStringLiteral("Permission denied")};
+    case PathFileAccessError: break;
+    }
+    return {PathFileAccessError, QStringLiteral("Path/File access error")};
+}
+
+ErrorInfo fromErrno(int errnoValue)
+{
+    switch (errnoValue) {
+    case ENOENT:
+    case ENOTDIR:
+        return make(FileNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return make(PermissionDenied);
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return make(DiskFull);
+    case EIO:
+        return make(DeviceIoError);
+    default:
+        return make(PathFileAccessError);
+    }
+}
+
+} // namespace TagErrors

@@ -1,0 +1,4 @@
+#include "TagFileAccess.h"
+
+TagOpenFile::~TagOpenFile() = default;
+TagFileAccess::~TagFileAccess() = default;

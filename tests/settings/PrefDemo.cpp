@@ -1,0 +1,61 @@
+// The preferences window on its own, over a renamer.ini given on the command
+// line (default: one in a scratch folder). Save and Cancel quit. With --pose it
+// opens with the default directory ticked and filled, for a screenshot.
+#include "ChromeArt.h"
+#include "ClipPlayers.h"
+#include "FolderLists.h"
+#include "MediaLocator.h"
+#include "QtDialogs.h"
+#include "frmPref.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+class PrintedFolderLists : public FolderLists
+{
+public:
+    bool setDefaultDirectory(const QString &dir) override
+    {
+        QTextStream(stderr) << "folder list -> " << dir << '\n';
+        return true;
+    }
+    void showProgramFolder() override { QTextStream(stderr) << "folder list -> program folder\n"; }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    const bool pose = args.removeAll(QStringLiteral("--pose")) > 0;
+    QTemporaryDir scratch;
+    const QString iniPath = args.isEmpty() ? scratch.filePath(QStringLiteral("renamer.ini")) : args.first();
+
+    const MediaLocator media;
+    const ChromeArt art(media);
+    ClipPlayers clips;
+    clips.OpenSounds(media);
+    QtDialogs dialogs;
+    PrintedFolderLists folders;
+
+    frmPref pref({nullptr, &clips, &art}, dialogs, folders, iniPath);
+    dialogs.setParentWindow(&pref);
+    pref.CheckINIFile();
+    QObject::connect(&pref, &ChromeWindow::buttonClicked, &app, [&] {
+        if (!pref.isVisible())
+            app.quit();
+    });
+    pref.move(60, 60);
+    pref.show();
+    if (pose) {
+        pref.chkOpt(2)->setChecked(true);
+        pref.txtOpt(2)->setText(QStringLiteral("/home/user/Music/The Owls"));
+    }
+    return app.exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TagFileAccess.h"
+
+// Real files, with one failure injected at a chosen step: refusing the open, or a
+// write that stops after some bytes, or a failing close. Stands in for read-only
+// files, full disks and failing devices, which root cannot produce with permission bits.
+class FaultyTagFileAccess : public TagFileAccess
+{
+public:
+    enum class Step { None, OpenForWrite, Write, Close };
+
+    void failAt(Step step, ErrorInfo error, int bytesWrittenFirst = 0)
+    {
+        m_step = step;
+        m_error = std::move(error);
+        m_partial = bytesWrittenFirst;
+    }
+
+    Opened open(const QString &path, Mode mode) override;
+
+private:
+    Step m_step = Step::None;
+    ErrorInfo m_error;
+    int m_partial = 0;
+};
