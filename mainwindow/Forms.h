@@ -3,6 +3,8 @@
 #include "AppFolder.h"
 #include "ChromeContext.h"
 #include "CommandLine.h"
+#include "FolderLists.h"
+#include "MainSettings.h"
 #include "MediaLocator.h"
 
 #include <functional>
@@ -12,8 +14,10 @@ class ChromeArt;
 class ClipPlayers;
 class Dialogs;
 class PlayerLink;
-class PreferencesStandIn;
+class QWidget;
 class QtDialogs;
+class frmAbout2;
+class frmPref;
 class frmRenamer;
 class frmSplash;
 
@@ -21,7 +25,7 @@ class frmSplash;
 // ends or unloads it: the preferences (loaded first, never shown by start-up), the
 // main window and the splash. Everything the windows share (clips, artwork,
 // dialogs, the program's folder) is owned here.
-class Forms
+class Forms : private FolderLists, private MainSettings
 {
 public:
     struct Config
@@ -44,7 +48,7 @@ public:
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
 
-    PreferencesStandIn &frmPref();
+    frmPref &Pref();
     frmRenamer &Renamer();
     frmSplash &Splash();
     void unloadSplash();
@@ -57,18 +61,28 @@ public:
     void ExitProgram();
     // The preferences shown modally above the main window; on-top reapplied after.
     void showPreferences();
+    // A new About window shown modally above the main window, checking for an
+    // update at once when asked.
+    void showAbout(bool checkUpdate);
 
     const Config &config() const { return m_config; }
     Dialogs &dialogs();
     const ChromeContext &chromeContext() const { return m_context; }
 
 private:
+    bool setDefaultDirectory(const QString &dir) override;
+    void showProgramFolder() override;
+    bool chkOpt(int index) const override;
+    QString WinampPath() const override;
+    Dialogs &childDialogs(QWidget *window);
+
     Config m_config;
     std::unique_ptr<QtDialogs> m_qtDialogs;
+    std::unique_ptr<QtDialogs> m_childDialogs;
     std::unique_ptr<ChromeArt> m_art;
     std::unique_ptr<ClipPlayers> m_clips;
     ChromeContext m_context;
-    std::unique_ptr<PreferencesStandIn> m_pref;
+    std::unique_ptr<frmPref> m_pref;
     std::unique_ptr<frmRenamer> m_renamer;
     std::unique_ptr<frmSplash> m_splash;
     bool m_exiting = false;

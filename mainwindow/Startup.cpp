@@ -1,7 +1,9 @@
 #include "Startup.h"
 
 #include "Forms.h"
-#include "PreferencesStandIn.h"
+#include "frmPref.h"
+
+#include <QCheckBox>
 #include "frmRenamer.h"
 #include "frmSplash.h"
 
@@ -12,7 +14,7 @@
 
 void Main(Forms &forms)
 {
-    forms.frmPref().CheckINIFile();
+    forms.Pref().CheckINIFile();
     if (!forms.config().commandLine.isEmpty()) {
         frmRenamer &main = forms.Renamer();
         main.show();
@@ -20,7 +22,7 @@ void Main(Forms &forms)
         main.DoIt();
         return;
     }
-    if (forms.frmPref().chkOpt(3)) {
+    if (forms.Pref().chkOpt(3)->isChecked()) {
         forms.Splash().show();
         forms.Renamer();
         Pause(forms.config().splashSeconds);
