@@ -24,7 +24,7 @@ Forms::Forms(Config config)
     if (!m_config.quit)
         m_config.quit = [] { QCoreApplication::exit(0); };
     m_context.art = m_art.get();
-    m_context.clips = m_clips.get();
+    m_context.clips = m_config.clips ? m_config.clips : m_clips.get();
 }
 
 Forms::~Forms()
@@ -74,7 +74,9 @@ frmRenamer &Forms::Renamer()
         services.showAbout = [this] { showAbout(false); };
         services.checkUpdate = [this] { showAbout(true); };
         services.useTray = m_config.useTray;
-        if (m_config.playSounds)
+        services.editTags = m_config.editTags;
+        services.autoTag = m_config.autoTag;
+        if (!m_config.clips)
             m_clips->OpenSounds(m_config.media);
         m_renamer = std::make_unique<frmRenamer>(m_context, std::move(services));
         if (m_qtDialogs)

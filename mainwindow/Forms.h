@@ -12,6 +12,7 @@
 
 class ChromeArt;
 class ClipPlayers;
+class ClipSink;
 class Dialogs;
 class PlayerLink;
 class QWidget;
@@ -39,7 +40,11 @@ public:
         std::function<void()> quit;
         std::function<std::unique_ptr<PlayerLink>()> playerLink;
         bool useTray = true;
-        bool playSounds = true;
+        // The tag editor's two commands (mnuEditTag, mnuAutoTag); empty: nothing happens.
+        std::function<void(frmRenamer &)> editTags;
+        std::function<void(frmRenamer &)> autoTag;
+        // Null: the program's own clip players, opened when the main window loads.
+        ClipSink *clips = nullptr;
         float splashSeconds = 1.5f;
     };
 

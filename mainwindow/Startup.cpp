@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <cmath>
 
 void Main(Forms &forms)
 {
@@ -36,7 +37,7 @@ void Main(Forms &forms)
 
 void Pause(float seconds)
 {
-    const qint64 total = qint64(double(seconds) * 1000.0);
+    const qint64 total = std::llround(double(seconds) * 1000.0);
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < total) {
