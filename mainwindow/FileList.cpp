@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QStringListModel>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 FileList::FileList(QWidget *parent)
     : QListView(parent)
@@ -30,13 +32,22 @@ void FileList::refresh()
 {
     QStringList names;
     if (!m_path.isEmpty()) {
-        // Sorting is done here rather than by QDir, which would compare with the locale.
-        names = QDir(m_path).entryList({m_pattern}, QDir::Files | QDir::Hidden | QDir::System,
-                                       QDir::Unsorted);
-        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-            const int c = a.compare(b, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a < b;
+        // Sorted here on folded keys, computed once per name: QDir would compare with
+        // the locale, and folding at every comparison dominates a large folder.
+        const QStringList found = QDir(m_path).entryList({m_pattern}, QDir::Files | QDir::Hidden | QDir::System,
+                                                         QDir::Unsorted);
+        std::vector<std::pair<QString, int>> keys;
+        keys.reserve(found.size());
+        for (int i = 0; i < found.size(); ++i)
+            keys.emplace_back(found.at(i).toCaseFolded(), i);
+        std::sort(keys.begin(), keys.end(), [&found](const auto &a, const auto &b) {
+            if (a.first != b.first)
+                return a.first < b.first;
+            return found.at(a.second) < found.at(b.second);
         });
+        names.reserve(found.size());
+        for (const auto &key : keys)
+            names << found.at(key.second);
     }
     m_names = names;
     m_model->setStringList(m_names);
