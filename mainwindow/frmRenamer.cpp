@@ -120,6 +120,7 @@ void frmRenamer::buildControls()
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setToolTip(QStringLiteral("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
+    lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(lstType, 1680, 3720, 915, 450);
 
     addButtonPair(2, 0, kPreview, 1620, 4260);
