@@ -8,6 +8,7 @@
 #include "frmSplash.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -48,4 +49,21 @@ void Pause(float seconds)
         if (clock.elapsed() < total)
             loop.exec();
     }
+}
+
+void preferX11()
+{
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
+}
+
+Forms::Config programConfig(const QStringList &arguments)
+{
+    Forms::Config config;
+    config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
+    config.media = MediaLocator();
+    config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
+    return config;
 }

@@ -510,13 +510,12 @@ bool frmRenamer::ensureTray()
 
 void frmRenamer::HideToTray()
 {
-    PlayClip(Clip::Min);
     // Without a notification area a hidden window could never come back.
     if (!ensureTray()) {
-        m_minimisedByLabel = true;
-        showMinimized();
+        minimiseNormally();
         return;
     }
+    PlayClip(Clip::Min);
     m_tray->setInTray(true);
     hide();
 }
@@ -555,15 +554,6 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return ChromeWindow::eventFilter(watched, event);
-}
-
-void frmRenamer::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::WindowStateChange && m_minimisedByLabel && !isMinimized()) {
-        m_minimisedByLabel = false;
-        PlayClip(Clip::Max);
-    }
-    ChromeWindow::changeEvent(event);
 }
 
 void frmRenamer::showEvent(QShowEvent *event)

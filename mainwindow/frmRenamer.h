@@ -124,7 +124,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -141,6 +140,5 @@ private:
     std::unique_ptr<RenamePass> m_pass;
     TrayHost *m_tray = nullptr;
     bool m_trayTried = false;
-    bool m_minimisedByLabel = false;
     bool m_fillingPreview = false;
 };

@@ -2,21 +2,6 @@
 #include "Startup.h"
 
 #include <QApplication>
-#include <QDir>
-
-namespace {
-
-// Wayland lets no window place itself, and the chrome docks and keeps windows on
-// top; so ask for X11 (XWayland) whenever an X display is there.
-void preferX11()
-{
-#if defined(Q_OS_LINUX)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-#endif
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -26,11 +11,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("marlune"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Forms::Config config;
-    config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
-    config.media = MediaLocator();
-    config.commandLine = CommandLine::fromArguments(app.arguments().mid(1), QDir::currentPath());
-    Forms forms(std::move(config));
+    Forms forms(programConfig(app.arguments().mid(1)));
     Main(forms);
     return app.exec();
 }

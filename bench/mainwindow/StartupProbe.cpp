@@ -6,7 +6,6 @@
 #include "frmRenamer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <chrono>
@@ -43,15 +42,10 @@ public:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    preferX11();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    Forms::Config config;
-    config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
-    config.media = MediaLocator();
-    config.commandLine = CommandLine::fromArguments(app.arguments().mid(1), QDir::currentPath());
-    Forms forms(std::move(config));
+    Forms forms(programConfig(app.arguments().mid(1)));
     FirstPaint probe;
     forms.Renamer().installEventFilter(&probe);
     Main(forms);
