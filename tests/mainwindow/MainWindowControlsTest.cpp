@@ -5,6 +5,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
@@ -363,6 +364,36 @@ TEST_F(MainWindowControls, ResetsRunFromTheListedControls)
         EXPECT_EQ(!main.lblMenu(MenuIndex::File)->font().underline(), c.resetsMenuBar);
         main.ResetButtons();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
+{
+    frmRenamer &main = open();
+    main.show();
+    bool prefModal = false;
+    QTimer::singleShot(0, [&] {
+        prefModal = forms->Pref().isVisible() && forms->Pref().isModal();
+        click(forms->Pref().picButton(1)); // Cancel
+    });
+    main.mnuPref->trigger();
+    EXPECT_TRUE(prefModal);
+    EXPECT_FALSE(forms->Pref().isVisible());
+
+    QString aboutTitle;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *about = qobject_cast<ChromeWindow *>(w); about && about->isVisible() && about != &main) {
+                aboutTitle = about->lblMenu(MenuIndex::Title)->text();
+                click(about->picButton(2)); // OK
+            }
+    });
+    main.mnuAbout->trigger();
+    EXPECT_EQ(aboutTitle, QStringLiteral("About Marlune"));
+    EXPECT_TRUE(main.isVisible());
 }
 
 } // namespace
