@@ -19,7 +19,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/cli/marlune-cli --help
+	$(BUILD_DIR)/mainwindow/marlune
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

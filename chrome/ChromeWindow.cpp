@@ -296,6 +296,13 @@ void ChromeWindow::setBusy(bool busy)
         unsetCursor();
 }
 
+void ChromeWindow::minimiseNormally()
+{
+    PlayClip(Clip::Min);
+    m_minimisedByLabel = true;
+    showMinimized();
+}
+
 void ChromeWindow::PlayClip(Clip clip) const
 {
     if (m_context.settings && m_context.settings->sounds() && m_context.clips)
@@ -493,13 +500,10 @@ void ChromeWindow::labelPressed(int index, Qt::MouseButton button, QPointF pos)
         if (onWayland() && windowHandle())
             windowHandle()->startSystemMove();
     } else if (index == MenuIndex::Minimise && m_hasMenuBar) {
-        if (m_hideToTray) {
+        if (m_hideToTray)
             m_hideToTray();
-        } else {
-            PlayClip(Clip::Min);
-            m_minimisedByLabel = true;
-            showMinimized();
-        }
+        else
+            minimiseNormally();
     } else if (index == MenuIndex::Close && m_hasMenuBar) {
         if (m_exitProgram)
             m_exitProgram();

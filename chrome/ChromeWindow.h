@@ -71,6 +71,10 @@ public:
     // The window's twips point where label index pops up its menu.
     QPoint popupPoint(int index) const;
 
+    // "--" without a notification area: plays the minimise clip and minimises;
+    // the restore clip plays when the window comes back.
+    void minimiseNormally();
+
     // Busy: the hourglass pointer is up; picture buttons neither light nor click.
     bool busy() const;
     void setBusy(bool busy);

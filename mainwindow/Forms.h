@@ -1,0 +1,94 @@
+#pragma once
+
+#include "AppFolder.h"
+#include "ChromeContext.h"
+#include "CommandLine.h"
+#include "FolderLists.h"
+#include "MainSettings.h"
+#include "MediaLocator.h"
+
+#include <functional>
+#include <memory>
+
+class ChromeArt;
+class ClipPlayers;
+class ClipSink;
+class Dialogs;
+class PlayerLink;
+class QWidget;
+class QtDialogs;
+class frmAbout2;
+class frmPref;
+class frmRenamer;
+class frmSplash;
+
+// The program's windows, each created at its first use and kept until the program
+// ends or unloads it: the preferences (loaded first, never shown by start-up), the
+// main window and the splash. Everything the windows share (clips, artwork,
+// dialogs, the program's folder) is owned here.
+class Forms : private FolderLists, private MainSettings
+{
+public:
+    struct Config
+    {
+        AppFolder appFolder{QString()};
+        MediaLocator media{QStringList()};
+        CommandLine commandLine;
+        // Null: the program's own Qt dialogs.
+        Dialogs *dialogs = nullptr;
+        // Ends the program; by default the application's event loop is left.
+        std::function<void()> quit;
+        std::function<std::unique_ptr<PlayerLink>()> playerLink;
+        bool useTray = true;
+        // The tag editor's two commands (mnuEditTag, mnuAutoTag); empty: nothing happens.
+        std::function<void(frmRenamer &)> editTags;
+        std::function<void(frmRenamer &)> autoTag;
+        // Null: the program's own clip players, opened when the main window loads.
+        ClipSink *clips = nullptr;
+        float splashSeconds = 1.5f;
+    };
+
+    explicit Forms(Config config);
+    ~Forms();
+    Forms(const Forms &) = delete;
+    Forms &operator=(const Forms &) = delete;
+
+    frmPref &Pref();
+    frmRenamer &Renamer();
+    frmSplash &Splash();
+    void unloadSplash();
+
+    bool prefLoaded() const { return bool(m_pref); }
+    bool renamerLoaded() const { return bool(m_renamer); }
+    bool splashLoaded() const { return bool(m_splash); }
+
+    // Unloads the tag editor and the preferences, then ends the program at once.
+    void ExitProgram();
+    // The preferences shown modally above the main window; on-top reapplied after.
+    void showPreferences();
+    // A new About window shown modally above the main window, checking for an
+    // update at once when asked.
+    void showAbout(bool checkUpdate);
+
+    const Config &config() const { return m_config; }
+    Dialogs &dialogs();
+    const ChromeContext &chromeContext() const { return m_context; }
+
+private:
+    bool setDefaultDirectory(const QString &dir) override;
+    void showProgramFolder() override;
+    bool chkOpt(int index) const override;
+    QString WinampPath() const override;
+    Dialogs &childDialogs(QWidget *window);
+
+    Config m_config;
+    std::unique_ptr<QtDialogs> m_qtDialogs;
+    std::unique_ptr<QtDialogs> m_childDialogs;
+    std::unique_ptr<ChromeArt> m_art;
+    std::unique_ptr<ClipPlayers> m_clips;
+    ChromeContext m_context;
+    std::unique_ptr<frmPref> m_pref;
+    std::unique_ptr<frmRenamer> m_renamer;
+    std::unique_ptr<frmSplash> m_splash;
+    bool m_exiting = false;
+};

@@ -1,0 +1,69 @@
+#include "Startup.h"
+
+#include "Forms.h"
+#include "frmPref.h"
+
+#include <QCheckBox>
+#include "frmRenamer.h"
+#include "frmSplash.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+
+void Main(Forms &forms)
+{
+    forms.Pref().CheckINIFile();
+    if (!forms.config().commandLine.isEmpty()) {
+        frmRenamer &main = forms.Renamer();
+        main.show();
+        main.setB_Arg(true);
+        main.DoIt();
+        return;
+    }
+    if (forms.Pref().chkOpt(3)->isChecked()) {
+        forms.Splash().show();
+        forms.Renamer();
+        Pause(forms.config().splashSeconds);
+        forms.Renamer().show();
+        forms.unloadSplash();
+    } else {
+        forms.Renamer().show();
+    }
+    forms.Renamer().setB_Arg(false);
+}
+
+void Pause(float seconds)
+{
+    const qint64 total = std::llround(double(seconds) * 1000.0);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < total) {
+        // Sleep until an event comes or the time is up, instead of spinning.
+        QEventLoop loop;
+        QTimer::singleShot(int(total - clock.elapsed()), &loop, &QEventLoop::quit);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (clock.elapsed() < total)
+            loop.exec();
+    }
+}
+
+void preferX11()
+{
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
+}
+
+Forms::Config programConfig(const QStringList &arguments)
+{
+    Forms::Config config;
+    config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
+    config.media = MediaLocator();
+    config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
+    return config;
+}

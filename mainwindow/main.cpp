@@ -1,0 +1,17 @@
+#include "Forms.h"
+#include "Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    preferX11();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("marlune"));
+    QApplication::setOrganizationName(QStringLiteral("marlune"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Forms forms(programConfig(app.arguments().mid(1)));
+    Main(forms);
+    return app.exec();
+}

@@ -1,0 +1,138 @@
+#include "MainWindowFixture.h"
+
+#include "frmSplash.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace {
+
+class Startup : public MainWindowFixture
+{
+};
+
+TEST_F(Startup, OneFileOnTheCommandLineOpensOnItsPreview)
+{
+    touch(QStringLiteral("the_owls-blue sky.mp3"));
+    dialogs.answer(QStringLiteral("2"));
+    Forms &f = start({QStringLiteral("the_owls-blue sky.mp3")});
+    Main(f);
+    frmRenamer &main = f.Renamer();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(f.splashLoaded());
+    EXPECT_EQ(dialogs.prompts().size(), 1);
+    EXPECT_EQ(items(main.lstFiles), QStringList({"(The Owls) Blue Sky.mp3"}));
+    EXPECT_EQ(main.lblButton(2)->text(), QStringLiteral("Rename"));
+    EXPECT_TRUE(main.b_Arg());
+
+    clickRow(main.lstFiles, 0);
+    main.DoIt();
+    EXPECT_TRUE(QFile::exists(musicFile(QStringLiteral("(The Owls) Blue Sky.mp3"))));
+    EXPECT_FALSE(main.b_Arg());
+}
+
+TEST_F(Startup, NoRecognisedFileLeavesPreviewOnTheFolderList)
+{
+    touch(QStringLiteral("x y.mp3"));
+    Forms &f = start({QStringLiteral("notes.rm"), QStringLiteral("--flag")});
+    Main(f);
+    frmRenamer &main = f.Renamer();
+    EXPECT_EQ(main.lstFiles->count(), 0);
+    EXPECT_EQ(main.lblButton(2)->text(), QStringLiteral("Preview"));
+    EXPECT_FALSE(main.b_Arg());
+    EXPECT_TRUE(main.File1->isEnabled());
+
+    main.mnuCap->trigger();
+    main.File1->setSelected(0, true);
+    main.DoIt();
+    EXPECT_EQ(items(main.lstFiles), QStringList({"X Y.mp3"}));
+}
+
+TEST_F(Startup, SplashIsShownDuringThePauseThenUnloaded)
+{
+    Forms &f = start();
+    ASSERT_TRUE(f.Pref().chkOpt(3)->isChecked()) << "no renamer.ini: the splash is on";
+    bool splashSeen = false;
+    bool mainHidden = false;
+    QTimer::singleShot(0, [&] {
+        splashSeen = f.splashLoaded() && f.Splash().isVisible()
+                  && f.Splash().lblRenamer->text() == QStringLiteral("Marlune");
+        mainHidden = !(f.renamerLoaded() && f.Renamer().isVisible());
+    });
+    Main(f);
+    EXPECT_TRUE(splashSeen);
+    EXPECT_TRUE(mainHidden);
+    EXPECT_FALSE(f.splashLoaded());
+    EXPECT_TRUE(f.Renamer().isVisible());
+    EXPECT_FALSE(f.Renamer().b_Arg());
+    EXPECT_FALSE(f.Pref().isVisible());
+}
+
+TEST_F(Startup, NoSplashWhenTheOptionIsOffOrFilesAreNamed)
+{
+    temp.write(QStringLiteral("app/renamer.ini"),
+               "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"\"\r\n\"NoSplash\"\r\n\"Sound\"\r\n\"\"\r\n");
+    Forms &f = start();
+    bool splashSeen = false;
+    QTimer::singleShot(0, [&] { splashSeen = f.splashLoaded(); });
+    Main(f);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(splashSeen);
+    EXPECT_TRUE(f.Renamer().isVisible());
+    // An empty default directory starts on the program's own folder.
+    EXPECT_EQ(f.Renamer().Dir1->path(), QDir::cleanPath(app()));
+}
+
+TEST_F(Startup, StoredDefaultFolderOrItsAbsence)
+{
+    QDir(temp.path()).mkpath(QStringLiteral("stored"));
+    const QString stored = temp.filePath(QStringLiteral("stored"));
+    struct Case
+    {
+        QString folder;
+        QString expectedDir;
+        bool splashOnAfter;
+    };
+    const Case cases[] = {
+        {stored, stored, false},
+        // Deleted since it was saved: the load stops there, later lines keep the design state.
+        {temp.filePath(QStringLiteral("gone")), QDir(music()).canonicalPath(), true},
+    };
+    for (const Case &c : cases) {
+        temp.write(QStringLiteral("app/renamer.ini"),
+                   QByteArray("\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"") + c.folder.toUtf8()
+                       + "\"\r\n\"NoSplash\"\r\n\"NoSound\"\r\n\"\"\r\n");
+        Forms &f = start();
+        Main(f);
+        EXPECT_EQ(f.Renamer().Dir1->path(), QDir::cleanPath(c.expectedDir));
+        EXPECT_EQ(f.Renamer().File1->path(), f.Renamer().Dir1->path());
+        EXPECT_TRUE(f.Pref().chkOpt(2)->isChecked());
+        EXPECT_EQ(f.Pref().chkOpt(3)->isChecked(), c.splashOnAfter);
+        EXPECT_TRUE(dialogs.messages().isEmpty());
+        forms.reset();
+    }
+}
+
+TEST_F(Startup, StaleAnswerStoreIsDeletedWhenTheWindowLoads)
+{
+    temp.write(QStringLiteral("app/renamer.dat"), "2\r\n");
+    open();
+    EXPECT_FALSE(QFile::exists(app() + QStringLiteral("/renamer.dat")));
+}
+
+TEST_F(Startup, PauseWaitsTheGivenTimeWhileEventsRun)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QElapsedTimer clock;
+    clock.start();
+    Pause(0.03f);
+    EXPECT_GE(clock.elapsed(), 30);
+    EXPECT_TRUE(ran);
+
+    clock.restart();
+    Pause(0.0f);
+    EXPECT_LT(clock.elapsed(), 30) << "a wait of 0 returns at once";
+}
+
+} // namespace
