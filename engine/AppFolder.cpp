@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-AppFolder::AppFolder(const QString &writableFolder, const QStringList &mediaFolders)
-    : m_folder(writableFolder), m_mediaFolders(mediaFolders)
+AppFolder::AppFolder(const QString &writableFolder)
+    : m_folder(writableFolder)
 {
 }
 
@@ -18,22 +18,10 @@ AppFolder AppFolder::forExecutable(const QString &executableFolder)
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(folder);
     }
-    const QStringList media{executableFolder,
-                            QDir(executableFolder).absoluteFilePath(QStringLiteral("../share/marlune"))};
-    return AppFolder(folder, media);
+    return AppFolder(folder);
 }
 
 QString AppFolder::AppFile(const QString &name) const
 {
     return AddSlash(m_folder) + name;
-}
-
-QString AppFolder::mediaFile(const QString &name) const
-{
-    for (const QString &folder : m_mediaFolders) {
-        const QString candidate = AddSlash(folder) + name;
-        if (QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return AppFile(name);
 }

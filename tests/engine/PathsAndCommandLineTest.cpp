@@ -52,17 +52,12 @@ TEST(AppFolder, AppFileDoesNotDoubleTheSeparatorOfARootFolder)
               QStringLiteral("/opt/m/renamer.dat"));
 }
 
-TEST(AppFolder, MediaAreFoundBesideTheProgramThenInTheSharedFolder)
+TEST(AppFolder, AWritableProgramFolderIsUsedAsItIs)
 {
     TempDir dir;
     dir.write(QStringLiteral("bin/x"));
-    dir.write(QStringLiteral("share/marlune/dock.wav"));
     const AppFolder folder = AppFolder::forExecutable(dir.filePath(QStringLiteral("bin")));
     EXPECT_EQ(folder.path(), dir.filePath(QStringLiteral("bin")));
-    EXPECT_TRUE(folder.mediaFile(QStringLiteral("dock.wav")).endsWith(QLatin1String("share/marlune/dock.wav")));
-    dir.write(QStringLiteral("bin/dock.wav"));
-    EXPECT_EQ(folder.mediaFile(QStringLiteral("dock.wav")), dir.filePath(QStringLiteral("bin/dock.wav")));
-    EXPECT_EQ(folder.mediaFile(QStringLiteral("none.wav")), dir.filePath(QStringLiteral("bin/none.wav")));
 }
 
 TEST(ParseCommandLine, TakesEachPathFromItsDriveLetterToItsExtension)
