@@ -332,12 +332,29 @@ void ChromeWindow::ApplyOnTop(QWidget *frm) const
         MakeTopmost(frm);
 }
 
+void ChromeWindow::placeOverOwner(QWidget *frm) const
+{
+    // Until the user has dragged it, a child opens centred over this window (and on
+    // its screen); without a window manager it would otherwise cover the top-left corner.
+    if (frm->testAttribute(Qt::WA_Moved) || frm->isVisible())
+        return;
+    QRect area = frameGeometry();
+    if (const QScreen *s = screen())
+        area = s->availableGeometry();
+    QRect r(QPoint(), frm->frameGeometry().size());
+    r.moveCenter(frameGeometry().center());
+    r.moveLeft(qBound(area.left(), r.left(), qMax(area.left(), area.right() - r.width() + 1)));
+    r.moveTop(qBound(area.top(), r.top(), qMax(area.top(), area.bottom() - r.height() + 1)));
+    frm->move(r.topLeft());
+}
+
 void ChromeWindow::ShowChild(QWidget *frm, bool modal)
 {
     if (!frm)
         return;
     MakeNotTopmost(this);
     ApplyOnTop(frm);
+    placeOverOwner(frm);
     frm->winId();
     if (QWindow *child = frm->windowHandle()) {
         winId();

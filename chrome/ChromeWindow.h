@@ -118,6 +118,7 @@ private:
 
     MenuLabel *makeMenuLabel(int index);
     void layoutTitle();
+    void placeOverOwner(QWidget *frm) const;
     void runResets(const QList<Reset> &order);
     const Pair *pairOf(int index) const;
     void showMember(int index, bool visible);

@@ -176,6 +176,19 @@ TEST_F(Placement, ShowChildMovesTheTopmostBandToTheChild)
     }
 }
 
+TEST_F(Placement, AChildOpensCentredOverItsOwnerUntilTheUserMovesIt)
+{
+    main->move(200, 150);
+    auto child = makeThreeButtonWindow();
+    main->ShowChild(child.get(), false);
+    EXPECT_LE((child->frameGeometry().center() - main->frameGeometry().center()).manhattanLength(), 2);
+    child->hide();
+
+    child->move(10, 20); // as a drag by the title does
+    main->ShowChild(child.get(), false);
+    EXPECT_EQ(child->pos(), QPoint(10, 20));
+}
+
 TEST_F(Placement, ModalShowEndsWhenTheChildIsDestroyed)
 {
     auto *child = new ChromeWindow(context());
