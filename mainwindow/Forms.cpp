@@ -4,8 +4,10 @@
 #include "ClipPlayers.h"
 #include "PlayerLink.h"
 #include "QtDialogs.h"
+#include "TagCommands.h"
 #include "frmAbout2.h"
 #include "frmPref.h"
+#include "frmTag.h"
 #include "frmRenamer.h"
 #include "frmSplash.h"
 
@@ -29,9 +31,10 @@ Forms::Forms(Config config)
 
 Forms::~Forms()
 {
-    // The main window goes first: it holds the tray control and reads the
-    // preferences until it is gone.
+    // The main window goes first (after the tag commands that work on it): it
+    // holds the tray control and reads the preferences until it is gone.
     m_splash.reset();
+    m_tags.reset();
     m_renamer.reset();
     m_pref.reset();
 }
@@ -74,8 +77,15 @@ frmRenamer &Forms::Renamer()
         services.showAbout = [this] { showAbout(false); };
         services.checkUpdate = [this] { showAbout(true); };
         services.useTray = m_config.useTray;
-        services.editTags = m_config.editTags;
-        services.autoTag = m_config.autoTag;
+        services.editTags = [this] {
+            // The editor is shown: a failed write is reported above it.
+            childDialogs(&tags().editor());
+            tags().mnuEditTag_Click();
+        };
+        services.autoTag = [this] {
+            childDialogs(m_renamer.get());
+            tags().mnuAutoTag_Click();
+        };
         if (!m_config.clips)
             m_clips->OpenSounds(m_config.media);
         m_renamer = std::make_unique<frmRenamer>(m_context, std::move(services));
@@ -95,6 +105,15 @@ frmSplash &Forms::Splash()
 void Forms::unloadSplash()
 {
     m_splash.reset();
+}
+
+TagCommands &Forms::tags()
+{
+    if (!m_tags) {
+        frmRenamer &main = Renamer();
+        m_tags = std::make_unique<TagCommands>(main, m_context, childDialogs(&main), m_config.tagAccess);
+    }
+    return *m_tags;
 }
 
 void Forms::showPreferences()
@@ -120,9 +139,12 @@ void Forms::ExitProgram()
     if (m_exiting)
         return;
     m_exiting = true;
-    // The tag editor, once built in, is unloaded here, before the preferences.
-    // Both are destroyed with the registry when the event loop has ended; the
-    // main window's handler that called this is still on the stack.
+    // The tag editor goes now (during the automatic tagging, once the file in hand
+    // is written). The preferences and the main window are destroyed with the
+    // registry when the event loop has ended: the main window's handler that
+    // called this is still on the stack.
+    if (m_tags)
+        m_tags->unloadEditor();
     if (m_pref)
         m_pref->hide();
     if (m_renamer)

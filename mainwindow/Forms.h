@@ -17,6 +17,8 @@ class Dialogs;
 class PlayerLink;
 class QWidget;
 class QtDialogs;
+class TagCommands;
+class TagFileAccess;
 class frmAbout2;
 class frmPref;
 class frmRenamer;
@@ -24,8 +26,9 @@ class frmSplash;
 
 // The program's windows, each created at its first use and kept until the program
 // ends or unloads it: the preferences (loaded first, never shown by start-up), the
-// main window and the splash. Everything the windows share (clips, artwork,
-// dialogs, the program's folder) is owned here.
+// main window, the splash and, through the tag commands, the tag editor.
+// Everything the windows share (clips, artwork, dialogs, the program's folder) is
+// owned here.
 class Forms : private FolderLists, private MainSettings
 {
 public:
@@ -40,9 +43,8 @@ public:
         std::function<void()> quit;
         std::function<std::unique_ptr<PlayerLink>()> playerLink;
         bool useTray = true;
-        // The tag editor's two commands (mnuEditTag, mnuAutoTag); empty: nothing happens.
-        std::function<void(frmRenamer &)> editTags;
-        std::function<void(frmRenamer &)> autoTag;
+        // Where the tag commands read and write files; null: the file system itself.
+        TagFileAccess *tagAccess = nullptr;
         // Null: the program's own clip players, opened when the main window loads.
         ClipSink *clips = nullptr;
         float splashSeconds = 1.5f;
@@ -57,6 +59,8 @@ public:
     frmRenamer &Renamer();
     frmSplash &Splash();
     void unloadSplash();
+    // The main window's tag commands, which load the tag editor at first use.
+    TagCommands &tags();
 
     bool prefLoaded() const { return bool(m_pref); }
     bool renamerLoaded() const { return bool(m_renamer); }
@@ -89,6 +93,7 @@ private:
     ChromeContext m_context;
     std::unique_ptr<frmPref> m_pref;
     std::unique_ptr<frmRenamer> m_renamer;
+    std::unique_ptr<TagCommands> m_tags;
     std::unique_ptr<frmSplash> m_splash;
     bool m_exiting = false;
 };

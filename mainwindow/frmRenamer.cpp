@@ -8,6 +8,7 @@
 #include "MainSettings.h"
 #include "MenuLabelLayout.h"
 #include "PlayerLink.h"
+#include "TagCommands.h"
 #include "TrayHost.h"
 
 #include <QAction>
@@ -96,7 +97,7 @@ void frmRenamer::buildControls()
 
     File1 = new FileList(this);
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setToolTip(QStringLiteral("Right Click To Edit ID3 Tags. Select as many files as needed."));
+    File1->setToolTip(TagCommands::fileToolTip());
     place(File1, 2640, 720, 4575, 1650);
 
     lblPreview = new QLabel(kPreview, this);
@@ -331,6 +332,36 @@ void frmRenamer::EnableControls(bool enabled)
     File1->setEnabled(enabled);
 }
 
+QString frmRenamer::filePath() const
+{
+    return File1->path();
+}
+
+int frmRenamer::fileCount() const
+{
+    return File1->listCount();
+}
+
+QString frmRenamer::fileEntry(int index) const
+{
+    return File1->list(index);
+}
+
+bool frmRenamer::fileSelected(int index) const
+{
+    return File1->selected(index);
+}
+
+void frmRenamer::setFileToolTip(const QString &text)
+{
+    File1->setToolTip(text);
+}
+
+void frmRenamer::focusCancelKey()
+{
+    txtCancel->setFocus();
+}
+
 void frmRenamer::refreshFileList()
 {
     File1->refresh();
@@ -436,16 +467,14 @@ void frmRenamer::txtCancel_LostFocus()
 
 void frmRenamer::mnuEditTag_Click()
 {
-    // Hook for the tag editor: it opens frmTag once per selected file.
     if (m_services.editTags)
-        m_services.editTags(*this);
+        m_services.editTags();
 }
 
 void frmRenamer::mnuAutoTag_Click()
 {
-    // Hook for the automatic tagging over the selected files (counts in i_AutoTag).
     if (m_services.autoTag)
-        m_services.autoTag(*this);
+        m_services.autoTag();
 }
 
 void frmRenamer::mnuEnqueue_Click()

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "RenameHost.h"
 #include "RenamePass.h"
+#include "TagHost.h"
 
 #include <functional>
 #include <memory>
@@ -24,8 +25,9 @@ class TrayHost;
 
 // The main window: drive, folder and file lists with the type filter, the preview
 // list and the Preview/Rename and Clear buttons, and the label menu bar's menus.
-// It hosts the rename pass, which runs behind the two buttons.
-class frmRenamer : public ChromeWindow, public RenameHost
+// It hosts the rename pass, which runs behind the two buttons, and the two tag
+// commands of the "&Tag" menu.
+class frmRenamer : public ChromeWindow, public RenameHost, public TagHost
 {
     Q_OBJECT
 public:
@@ -42,9 +44,9 @@ public:
         std::function<void()> showPreferences;
         std::function<void()> showAbout;
         std::function<void()> checkUpdate;
-        // The tag editor's commands, run for the files selected in File1.
-        std::function<void(frmRenamer &)> editTags;
-        std::function<void(frmRenamer &)> autoTag;
+        // "&Edit ID3 Tags" and "&Auto Add ID3 Tags", run for the files selected in File1.
+        std::function<void()> editTags;
+        std::function<void()> autoTag;
         // False keeps the notification-area control from being loaded at all.
         bool useTray = true;
     };
@@ -69,6 +71,20 @@ public:
     void EnableControls(bool enabled) override;
     void refreshFileList() override;
     void showPreviewEntries(const QStringList &texts) override;
+
+    // --- TagHost -------------------------------------------------------------------
+    QString filePath() const override;
+    int fileCount() const override;
+    QString fileEntry(int index) const override;
+    bool fileSelected(int index) const override;
+    void setFileToolTip(const QString &text) override;
+    int autoTagIndex() const override { return i_AutoTag; }
+    void setAutoTagIndex(int index) override { i_AutoTag = index; }
+    void enableControls(bool enabled) override { EnableControls(enabled); }
+    void showHourglass(bool busy) override { setBusy(busy); }
+    void focusCancelKey() override;
+    void showModal(QWidget *editor) override { ShowChild(editor, true); }
+    void reapplyOnTop() override { ApplyOnTop(this); }
 
     // --- the settings file's hold on the folder lists ----------------------------
     // The stored default directory: Dir1 and Drive1 move to it; false when it is gone.

@@ -68,8 +68,7 @@ protected:
     QString musicFile(const QString &name) const { return music() + QLatin1Char('/') + name; }
     void touch(const QString &name) const { temp.write(QStringLiteral("music/") + name, "x"); }
 
-    Forms &start(const QStringList &arguments = {}, bool useTray = false,
-                 std::function<void(frmRenamer &)> editTags = {})
+    Forms &start(const QStringList &arguments = {}, bool useTray = false, TagFileAccess *tagAccess = nullptr)
     {
         Forms::Config config;
         config.appFolder = AppFolder(app());
@@ -82,7 +81,7 @@ protected:
             return std::unique_ptr<PlayerLink>(new RecordingPlayerLink(&sent));
         };
         config.useTray = useTray;
-        config.editTags = std::move(editTags);
+        config.tagAccess = tagAccess;
         config.clips = &clips;
         config.splashSeconds = 0.02f;
         forms = std::make_unique<Forms>(std::move(config));
@@ -90,9 +89,9 @@ protected:
     }
 
     // Start-up without the splash, as most tests want it.
-    frmRenamer &open(const QStringList &arguments = {}, std::function<void(frmRenamer &)> editTags = {})
+    frmRenamer &open(const QStringList &arguments = {}, TagFileAccess *tagAccess = nullptr)
     {
-        Forms &f = start(arguments, false, std::move(editTags));
+        Forms &f = start(arguments, false, tagAccess);
         f.Pref().chkOpt(3)->setChecked(false);
         Main(f);
         return f.Renamer();
