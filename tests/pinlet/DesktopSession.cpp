@@ -5,6 +5,10 @@
 DesktopSession::DesktopSession(Tray tray)
     : mTray(tray)
 {
+    if (tray == Offscreen) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return;
+    }
     const QByteArray display = startAndReadLine(QStringLiteral("Xvfb"),
         {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"}, 10000);
     if (display.isEmpty())
@@ -32,6 +36,17 @@ DesktopSession::~DesktopSession()
         (*it)->kill();
         (*it)->waitForFinished(5000);
     }
+}
+
+bool DesktopSession::xdotool(const QStringList &arguments, int timeoutMs)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (process.waitForFinished(timeoutMs))
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.kill();
+    process.waitForFinished(timeoutMs);
+    return false;
 }
 
 bool DesktopSession::start(const QString &program, const QStringList &arguments)

@@ -9,11 +9,12 @@
 // A private desktop for the tests that need a real notification area: an X server on a free
 // display and either an XEmbed tray (trayer) or a private session bus for a StatusNotifierItem
 // stand-in. Every process it starts dies with it. When a program is missing, ready() is false
-// and whyNot() says which, so the tests can skip.
+// and whyNot() says which, so the tests can skip. Offscreen starts nothing: no notification
+// area at all.
 class DesktopSession
 {
 public:
-    enum Tray { XEmbed, StatusNotifier };
+    enum Tray { XEmbed, StatusNotifier, Offscreen };
 
     explicit DesktopSession(Tray tray);
     ~DesktopSession();
@@ -22,6 +23,10 @@ public:
     bool ready() const { return mWhyNot.isEmpty(); }
     QString whyNot() const { return mWhyNot; }
     QString busAddress() const { return mBusAddress; }
+
+    // Sends input through the X server the way a user's mouse and keyboard would; false when
+    // xdotool failed or took longer than timeoutMs.
+    static bool xdotool(const QStringList &arguments, int timeoutMs = 10000);
 
 private:
     // Starts program and returns the first line it prints, or an empty string after timeoutMs.

@@ -1,16 +1,15 @@
 #include "DesktopSession.h"
-#include "StatusNotifierWatcherStandIn.h"
+#include "StatusNotifierHostThread.h"
 #include "TrayHost.h"
+#include "TrayWindows.h"
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QPixmap>
-#include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
-#include <QThread>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -26,32 +25,6 @@ QIcon squareIcon()
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::darkMagenta);
     return QIcon(pixmap);
-}
-
-// The window Qt embeds into an XEmbed tray, once the tray has mapped it.
-QWidget *embeddedIcon()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == u"QSystemTrayIconSys" && widget->windowHandle()
-            && widget->windowHandle()->isExposed())
-            return widget;
-    }
-    return nullptr;
-}
-
-bool anyTrayWindow()
-{
-    const auto widgets = QApplication::topLevelWidgets();
-    return std::any_of(widgets.cbegin(), widgets.cend(),
-                       [](const QWidget *w) { return w->objectName() == u"QSystemTrayIconSys"; });
-}
-
-// Sends clicks at a point of the screen the way a user's mouse would, through the X server.
-bool xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    return process.waitForFinished(WaitMs) && process.exitCode() == 0;
 }
 
 class Events
@@ -99,7 +72,7 @@ TEST(XEmbedTray, ShowsTheIconAndReportsRealClicks)
         << qPrintable(host.errorString());
     EXPECT_TRUE(host.trayAvailable());
     host.setInTray(true);
-    ASSERT_TRUE(QTest::qWaitFor([] { return embeddedIcon() != nullptr; }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
     const QRect onScreen = host.instance()->findChild<QSystemTrayIcon *>()->geometry();
     ASSERT_TRUE(onScreen.isValid());
     EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(onScreen));
@@ -110,23 +83,23 @@ TEST(XEmbedTray, ShowsTheIconAndReportsRealClicks)
     const QString y = QString::number(onScreen.center().y());
     Events events(host.instance());
     QSignalSpy doubleClicked(&host, &TrayHost::doubleClicked);
-    ASSERT_TRUE(xdotool({"mousemove", "--sync", x, y, "click", "--repeat", "2", "--delay", "80", "1"}));
+    ASSERT_TRUE(DesktopSession::xdotool({"mousemove", "--sync", x, y, "click", "--repeat", "2", "--delay", "80", "1"}));
     ASSERT_TRUE(doubleClicked.wait(WaitMs));
     EXPECT_EQ(Events::of(events.down), QList<QVariantList>{left});
     EXPECT_EQ(Events::of(events.doubleClick), QList<QVariantList>{left});
 
     // A middle click raises nothing, so the right click after it must be all that arrives.
     events.clear();
-    ASSERT_TRUE(xdotool({"click", "2", "click", "3"}));
+    ASSERT_TRUE(DesktopSession::xdotool({"click", "2", "click", "3"}));
     ASSERT_TRUE(events.up.wait(WaitMs));
     EXPECT_EQ(Events::of(events.down), QList<QVariantList>{right});
     EXPECT_EQ(Events::of(events.up), QList<QVariantList>{right});
     EXPECT_TRUE(events.doubleClick.isEmpty());
 
     host.setInTray(false);
-    EXPECT_FALSE(anyTrayWindow());
+    EXPECT_FALSE(anyTrayIconWindow());
     host.setInTray(true);
-    ASSERT_TRUE(QTest::qWaitFor([] { return embeddedIcon() != nullptr; }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
 }
 
 TEST(XEmbedTray, DestroyingTheShownControlTakesTheIconAway)
@@ -138,9 +111,9 @@ TEST(XEmbedTray, DestroyingTheShownControlTakesTheIconAway)
         TrayHost host;
         ASSERT_TRUE(host.loadFile(PINLET_PLUGIN_PATH, TrayHost::storedProperties(squareIcon())));
         host.setInTray(true);
-        ASSERT_TRUE(QTest::qWaitFor([] { return embeddedIcon() != nullptr; }, WaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
     }
-    EXPECT_FALSE(anyTrayWindow());
+    EXPECT_FALSE(anyTrayIconWindow());
 }
 
 TEST(StatusNotifierTray, ActivateRaisesALeftDoubleClick)
@@ -148,35 +121,20 @@ TEST(StatusNotifierTray, ActivateRaisesALeftDoubleClick)
     if (desktop().tray() != DesktopSession::StatusNotifier || !desktop().ready())
         GTEST_SKIP() << qPrintable(skipReason());
 
-    QThread thread;
-    auto *watcher = new StatusNotifierWatcherStandIn(desktop().busAddress());
-    watcher->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::finished, watcher, &QObject::deleteLater);
-    thread.start();
-    const auto stop = qScopeGuard([&] {
-        thread.quit();
-        thread.wait();
-    });
-    bool registered = false;
-    QMetaObject::invokeMethod(watcher, &StatusNotifierWatcherStandIn::registerOnBus, Qt::BlockingQueuedConnection,
-                              &registered);
-    ASSERT_TRUE(registered);
-    QStringList items;
-    QObject receiver;
-    QObject::connect(watcher, &StatusNotifierWatcherStandIn::StatusNotifierItemRegistered, &receiver,
-                     [&](const QString &service) { items << service; });
+    StatusNotifierHostThread watcher(desktop().busAddress());
+    ASSERT_TRUE(watcher.isRegistered());
 
     TrayHost host;
     ASSERT_TRUE(host.loadFile(PINLET_PLUGIN_PATH, TrayHost::storedProperties(squareIcon())))
         << qPrintable(host.errorString());
     EXPECT_TRUE(host.trayAvailable());
     host.setInTray(true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !items.isEmpty(); }, WaitMs));
-    const QString item = items.first();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.items().isEmpty(); }, WaitMs));
+    const QString item = watcher.items().first();
 
     Events events(host.instance());
     QSignalSpy doubleClicked(&host, &TrayHost::doubleClicked);
-    QMetaObject::invokeMethod(watcher, "activate", Qt::QueuedConnection, Q_ARG(QString, item));
+    watcher.activate(item);
     ASSERT_TRUE(doubleClicked.wait(WaitMs));
     EXPECT_EQ(Events::of(events.down), QList<QVariantList>{left});
     EXPECT_EQ(Events::of(events.doubleClick), QList<QVariantList>{left});

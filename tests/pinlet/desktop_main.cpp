@@ -14,17 +14,23 @@ const DesktopSession &desktop()
     return *session;
 }
 
-// First argument "xembed" or "sni": which notification area this run stands up. Qt settles
-// once per process whether it talks StatusNotifierItem, so the two need separate runs.
+// First argument "xembed", "sni" or "offscreen": which notification area this run stands up.
+// Qt settles once per process whether it talks StatusNotifierItem, so each needs a run.
 int main(int argc, char **argv)
 {
-    const bool sni = argc > 1 && std::strcmp(argv[1], "sni") == 0;
-    if (argc > 1 && (sni || std::strcmp(argv[1], "xembed") == 0)) {
-        argv[1] = argv[0];
-        --argc;
-        ++argv;
+    DesktopSession::Tray tray = DesktopSession::XEmbed;
+    if (argc > 1) {
+        const bool sni = std::strcmp(argv[1], "sni") == 0;
+        const bool offscreen = std::strcmp(argv[1], "offscreen") == 0;
+        if (sni || offscreen || std::strcmp(argv[1], "xembed") == 0) {
+            tray = sni ? DesktopSession::StatusNotifier
+                       : offscreen ? DesktopSession::Offscreen : DesktopSession::XEmbed;
+            argv[1] = argv[0];
+            --argc;
+            ++argv;
+        }
     }
-    DesktopSession desktopSession(sni ? DesktopSession::StatusNotifier : DesktopSession::XEmbed);
+    DesktopSession desktopSession(tray);
     session = &desktopSession;
     if (!desktopSession.ready())
         qputenv("QT_QPA_PLATFORM", "offscreen");

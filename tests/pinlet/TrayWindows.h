@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+// The window Qt embeds into an XEmbed tray for a shown icon, once the tray has mapped it;
+// null before.
+QWidget *embeddedTrayIcon();
+// Whether any such window exists, mapped or not.
+bool anyTrayIconWindow();
