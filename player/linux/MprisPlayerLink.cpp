@@ -2,6 +2,7 @@
 
 #include "EnqueueCommands.h"
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -21,6 +22,15 @@ const QString playerPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
 const QString playerPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString trackListInterface = QStringLiteral("org.mpris.MediaPlayer2.TrackList");
 const QString noTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+// VLC's own AfterTrack for "at the end": it lists no tracks until it plays, so the
+// last track cannot be named there.
+const QString vlcAppend = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/Append");
+
+bool isVlc(const QString &player)
+{
+    const QString vlc = playerPrefix + QStringLiteral("vlc");
+    return player == vlc || player.startsWith(vlc + QLatin1Char('.'));
+}
 
 // The executable's file name and the name the process was started by (a link's own name).
 QStringList processFileNames(uint pid)
@@ -128,23 +138,43 @@ bool MprisPlayerLink::runsProgram(const QString &player, const QString &programF
     return pid.isValid() && processFileNames(pid.value()).contains(programFileName);
 }
 
-bool MprisPlayerLink::canEditTracks(const QString &player) const
+QVariant MprisPlayerLink::trackListProperty(const QString &player, const QString &property) const
 {
     QDBusMessage get = QDBusMessage::createMethodCall(player, playerPath,
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << trackListInterface << QStringLiteral("CanEditTracks");
+    get << trackListInterface << property;
     const QDBusMessage reply = bus.call(get, QDBus::Block, timeouts.callMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+        return {};
+    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant();
+}
+
+bool MprisPlayerLink::canEditTracks(const QString &player) const
+{
+    return trackListProperty(player, QStringLiteral("CanEditTracks")).toBool();
+}
+
+QString MprisPlayerLink::lastTrack(const QString &player) const
+{
+    const QVariant tracks = trackListProperty(player, QStringLiteral("Tracks"));
+    QList<QDBusObjectPath> ids;
+    if (tracks.userType() == qMetaTypeId<QDBusArgument>())
+        tracks.value<QDBusArgument>() >> ids;
+    else
+        ids = tracks.value<QList<QDBusObjectPath>>();
+    if (!ids.isEmpty())
+        return ids.constLast().path();
+    // NoTrack means "at the start": right for an empty list, but VLC hides a full one.
+    return isVlc(player) ? vlcAppend : noTrack;
 }
 
 void MprisPlayerLink::addTrack(const QString &player, const QString &fileName) const
 {
     QDBusMessage add = QDBusMessage::createMethodCall(player, playerPath, trackListInterface,
                                                       QStringLiteral("AddTrack"));
+    // Appended after the player's last track, never made the current one.
     add << QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded())
-        << QVariant::fromValue(QDBusObjectPath(noTrack)) << false;
+        << QVariant::fromValue(QDBusObjectPath(lastTrack(player))) << false;
     // Waiting for the reply keeps the files in list order, as the player receives them.
     bus.call(add, QDBus::Block, timeouts.callMs);
 }

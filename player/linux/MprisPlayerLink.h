@@ -33,6 +33,9 @@ public:
 private:
     bool canEditTracks(const QString &player) const;
     void addTrack(const QString &player, const QString &fileName) const;
+    QVariant trackListProperty(const QString &player, const QString &property) const;
+    // What AddTrack takes to put a file at the end of the player's list.
+    QString lastTrack(const QString &player) const;
     void runEnqueueCommand(const QString &programPath, const QStringList &arguments) const;
     bool runsProgram(const QString &player, const QString &programFileName) const;
 

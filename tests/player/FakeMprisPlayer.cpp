@@ -1,5 +1,8 @@
 // A media player for the tests: owns org.mpris.MediaPlayer2.<suffix> on the bus given,
-// says "ready" on stdout once it does, and writes one line per AddTrack call received.
+// says "ready" on stdout once it does, and writes one line per AddTrack call received,
+// followed by its whole play list in order. It keeps the play list as the player
+// interface says: AfterTrack names the track to insert after, NoTrack the very start;
+// VLC's own ".../TrackList/Append" the end.
 // Usage: fake_mpris_player BUS_ADDRESS SUFFIX CAN_EDIT_TRACKS(0|1)
 
 #include <QCoreApplication>
@@ -26,21 +29,54 @@ class TrackListAdaptor : public QDBusAbstractAdaptor
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.TrackList")
     Q_PROPERTY(bool CanEditTracks READ canEditTracks)
+    Q_PROPERTY(QList<QDBusObjectPath> Tracks READ tracks)
 
 public:
     TrackListAdaptor(QObject *parent, bool canEdit) : QDBusAbstractAdaptor(parent), canEdit(canEdit) {}
     bool canEditTracks() const { return canEdit; }
+    QList<QDBusObjectPath> tracks() const
+    {
+        QList<QDBusObjectPath> ids;
+        for (const Track &t : playList)
+            ids << QDBusObjectPath(t.id);
+        return ids;
+    }
 
 public Q_SLOTS:
     void AddTrack(const QString &uri, const QDBusObjectPath &afterTrack, bool setAsCurrent)
     {
         std::printf("AddTrack\t%s\t%s\t%d\n", uri.toUtf8().constData(),
                     afterTrack.path().toUtf8().constData(), setAsCurrent ? 1 : 0);
+        const Track track{QStringLiteral("/org/marlune/fake/track/%1").arg(++lastId), uri};
+        const QString after = afterTrack.path();
+        if (after == QLatin1String("/org/mpris/MediaPlayer2/TrackList/NoTrack"))
+            playList.prepend(track);
+        else if (after == QLatin1String("/org/mpris/MediaPlayer2/TrackList/Append"))
+            playList.append(track);
+        else {
+            for (qsizetype i = 0; i < playList.size(); ++i) {
+                if (playList[i].id == after) {
+                    playList.insert(i + 1, track);
+                    break;
+                }
+            }
+        }
+        QStringList uris;
+        for (const Track &t : playList)
+            uris << t.uri;
+        std::printf("PlayList\t%s\n", uris.join(QLatin1Char('\t')).toUtf8().constData());
         std::fflush(stdout);
     }
 
 private:
+    struct Track
+    {
+        QString id;
+        QString uri;
+    };
     bool canEdit;
+    QList<Track> playList;
+    int lastId = 0;
 };
 
 int main(int argc, char **argv)

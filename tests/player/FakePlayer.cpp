@@ -28,8 +28,13 @@ void FakePlayer::readUntil(int count)
             const QString line = QString::fromUtf8(process.readLine()).chopped(1);
             if (line.startsWith(QLatin1String("AddTrack\t")))
                 received << line.mid(9);
+            else if (line.startsWith(QLatin1String("PlayList\t"))) {
+                lastPlayList = line.mid(9).split(QLatin1Char('\t'));
+                ++playListsSeen;
+            }
         }
-        if (received.size() >= count || !process.waitForReadyRead(5000))
+        // Each call's line is followed by the play list it left.
+        if ((received.size() >= count && playListsSeen >= count) || !process.waitForReadyRead(5000))
             return;
     }
 }
@@ -46,4 +51,10 @@ QStringList FakePlayer::addedUrls(int count)
     for (const QString &call : calls(count))
         urls << call.section(QLatin1Char('\t'), 0, 0);
     return urls;
+}
+
+QStringList FakePlayer::playList(int count)
+{
+    readUntil(count);
+    return lastPlayList;
 }

@@ -18,6 +18,8 @@ public:
     QStringList addedUrls(int count = 0);
     // Each call as "uri after-track set-as-current", for checking the other two arguments.
     QStringList calls(int count = 0);
+    // The player's play list after the last call read, first track first.
+    QStringList playList(int count = 0);
 
 private:
     void readUntil(int count);
@@ -26,4 +28,6 @@ private:
     QString name;
     bool ready = false;
     QStringList received;
+    QStringList lastPlayList;
+    int playListsSeen = 0;
 };
