@@ -22,8 +22,7 @@ const QString playerPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
 const QString playerPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString trackListInterface = QStringLiteral("org.mpris.MediaPlayer2.TrackList");
 const QString noTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
-// VLC's own AfterTrack for "at the end": it lists no tracks until it plays, so the
-// last track cannot be named there.
+// VLC's own AfterTrack for "at the end of the list".
 const QString vlcAppend = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/Append");
 
 bool isVlc(const QString &player)
@@ -156,16 +155,18 @@ bool MprisPlayerLink::canEditTracks(const QString &player) const
 
 QString MprisPlayerLink::lastTrack(const QString &player) const
 {
+    // VLC's track list is a snapshot taken at its last playback event, so its last
+    // track may be long gone from the end; its own Append path always means the end.
+    if (isVlc(player))
+        return vlcAppend;
     const QVariant tracks = trackListProperty(player, QStringLiteral("Tracks"));
     QList<QDBusObjectPath> ids;
     if (tracks.userType() == qMetaTypeId<QDBusArgument>())
         tracks.value<QDBusArgument>() >> ids;
     else
         ids = tracks.value<QList<QDBusObjectPath>>();
-    if (!ids.isEmpty())
-        return ids.constLast().path();
-    // NoTrack means "at the start": right for an empty list, but VLC hides a full one.
-    return isVlc(player) ? vlcAppend : noTrack;
+    // NoTrack means "at the start", which is the end of an empty list.
+    return ids.isEmpty() ? noTrack : ids.constLast().path();
 }
 
 void MprisPlayerLink::addTrack(const QString &player, const QString &fileName) const
