@@ -1,27 +1,12 @@
 #include "NameNormaliser.h"
 
+#include "CaseMapping.h"
+
 #include <cmath>
 
 namespace {
 
 constexpr char16_t kSpace = u' ';
-
-// Simple case mapping, one code unit for one; ASCII first because nearly every name is.
-inline char16_t toLowerUnit(char16_t c)
-{
-    if (c < 0x80)
-        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
-    const char32_t mapped = QChar::toLower(char32_t(c));
-    return mapped <= 0xFFFF ? char16_t(mapped) : c;
-}
-
-inline char16_t toUpperUnit(char16_t c)
-{
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-    const char32_t mapped = QChar::toUpper(char32_t(c));
-    return mapped <= 0xFFFF ? char16_t(mapped) : c;
-}
 
 inline bool isFormatSeparator(char16_t c)
 {
@@ -116,8 +101,8 @@ QString FormatWorkingName(const QString &name)
         if (pendingSpace)
             o[n++] = kSpace;
         pendingSpace = false;
-        const char16_t lower = toLowerUnit(c);
-        o[n++] = wordStart ? toUpperUnit(lower) : lower;
+        const char16_t lower = CaseMapping::lower(c);
+        o[n++] = wordStart ? CaseMapping::upper(lower) : lower;
     }
     if (n == 1)
         return QString();
@@ -162,17 +147,19 @@ QString CapitalizeOnly(const QString &name)
     QString s = name;
     char16_t *d = reinterpret_cast<char16_t *>(s.data());
     for (qsizetype i = 0; i < s.size(); ++i)
-        d[i] = toLowerUnit(d[i]);
+        d[i] = CaseMapping::lower(d[i]);
     s = trimSpaces(s);
     if (s.isEmpty())
         return s;
     d = reinterpret_cast<char16_t *>(s.data());
-    const qsizetype first = d[0] == u'(' ? 1 : 0;
+    // One leading mark such as "(", "[" or "¿" must not keep the first word from being
+    // capitalised.
+    const qsizetype first = QChar::isLetter(char32_t(d[0])) ? 0 : 1;
     if (first < s.size())
-        d[first] = toUpperUnit(d[first]);
+        d[first] = CaseMapping::upper(d[first]);
     for (qsizetype i = 1; i + 1 < s.size(); ++i) {
         if (d[i] == kSpace)
-            d[i + 1] = toUpperUnit(d[i + 1]);
+            d[i + 1] = CaseMapping::upper(d[i + 1]);
     }
     return s;
 }

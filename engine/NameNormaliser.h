@@ -7,7 +7,8 @@
 #include <optional>
 
 // The naming modes: pure text functions over a whole file name, extension included.
-// Case mapping is the simple one-code-unit mapping, so lengths never change.
+// Case mapping is Unicode's simple one-code-unit mapping (CaseMapping), so lengths
+// never change.
 
 // The text of a proposal that got no word count; such entries are never renamed.
 inline QString emptyProposal() { return QStringLiteral("Empty"); }
@@ -29,8 +30,9 @@ QString FormatWorkingName(const QString &name);
 // "(" open.
 QString CloseArtist(const QString &workingName, int wordCount);
 
-// Letter case only: lower-case, trim, capitalise each word. A name beginning with "("
-// gets its second character capitalised, any other name its first.
+// Letter case only: lower-case, trim, capitalise each word. The first character is
+// capitalised when it is a letter, otherwise the second: ‹[artist] - song.mp3› gives
+// ‹[Artist] - Song.mp3›, and a name in the program's form its first word.
 QString CapitalizeOnly(const QString &name);
 // Digits become spaces (the last character is kept), spacing tidied.
 QString RemoveNumbers(const QString &name);

@@ -299,7 +299,7 @@ TEST_F(RenamePassTest, AwkwardNamesInEveryMode)
          {QStringLiteral("(.hidden.mp3"), QStringLiteral("(A.b.c.mp3"), QStringLiteral("(Noext"),
           QStringLiteral("Empty"), QStringLiteral("(12"), QStringLiteral("Empty")}},
         {NamingMode::Capitalize,
-         {QStringLiteral(".hidden.mp3"), QStringLiteral("A.b.c.mp3"), QStringLiteral("Noext"), QStringLiteral("---"),
+         {QStringLiteral(".Hidden.mp3"), QStringLiteral("A.b.c.mp3"), QStringLiteral("Noext"), QStringLiteral("---"),
           QStringLiteral("12"), QStringLiteral("_")}},
         {NamingMode::RemoveNumbers,
          {QStringLiteral(".hidden.mp3"), QStringLiteral("a.b.c.mp3"), QStringLiteral("noext"), QStringLiteral("---"),
