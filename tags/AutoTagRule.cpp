@@ -1,10 +1,17 @@
 #include "AutoTagRule.h"
 
+#include <algorithm>
+
 namespace AutoTagRule {
 
 QString defaultComment()
 {
     return QStringLiteral("ID3 Tag by Marlune");
+}
+
+bool isBlankComment(const QString &comment)
+{
+    return std::all_of(comment.begin(), comment.end(), [](QChar c) { return c == QLatin1Char(' '); });
 }
 
 QString fileNamePart(const QString &path)

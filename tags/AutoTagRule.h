@@ -18,6 +18,9 @@ struct Names
 
 // The comment automatic tagging puts in place of a blank one.
 QString defaultComment();
+// Blank means nothing but spaces: a tab, a no-break space or a line feed is something
+// the user put there, and is kept.
+bool isBlankComment(const QString &comment);
 
 // The file-name part of a path: what follows its last separator, double quotes left out.
 QString fileNamePart(const QString &path);

@@ -16,11 +16,11 @@ void put(QByteArray &record, int at, const QByteArray &field)
 QByteArray encodeYear(qint16 year)
 {
     // Zero is written as four zero bytes (no year); the field has room for 9999 at most.
+    // Smaller years get leading zeros, as readers that take the field as text need.
     const int clamped = std::clamp<int>(year, 0, 9999);
-    QByteArray field(Id3v1Record::YearLength, '\0');
-    if (clamped > 0)
-        put(field, 0, QByteArray::number(clamped));
-    return field;
+    if (clamped == 0)
+        return QByteArray(Id3v1Record::YearLength, '\0');
+    return QByteArray::number(clamped).rightJustified(Id3v1Record::YearLength, '0');
 }
 
 } // namespace

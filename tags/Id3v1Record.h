@@ -26,7 +26,8 @@ struct Id3v1Record
     static Id3v1Record parse(const QByteArray &bytes);
     QByteArray render() const;
 
-    // Year text as stored: the leading digits, 0 when there are none.
+    // Year text as stored: the leading digits, 0 when there are none. Written as four
+    // digits with leading zeros (‹0042›); 0 as four zero bytes.
     static qint16 parseYear(const QByteArray &field);
     static QByteArray encodeLatin1(const QString &text, int length);
     static QString decodeLatin1(const QByteArray &field);

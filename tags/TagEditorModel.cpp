@@ -91,7 +91,7 @@ void TagEditorModel::AutoTag()
         return;
     setTxtTag(Artist, names->artist);
     setTxtTag(Title, names->title);
-    if (m_veltro.tag_comment().trimmed().isEmpty())
+    if (AutoTagRule::isBlankComment(m_veltro.tag_comment()))
         setTxtTag(Comment, AutoTagRule::defaultComment());
 }
 

@@ -44,4 +44,14 @@ INSTANTIATE_TEST_SUITE_P(Names, AutoTagNames, ::testing::Values(
     Row{"(", false, "", ""},
     Row{"", false, "", ""}));
 
+TEST(AutoTagRule, OnlySpacesMakeABlankComment)
+{
+    const struct { const char16_t *comment; bool blank; } rows[] = {
+        {u"", true}, {u"   ", true}, {u"\t", false}, {u"\u00a0", false}, {u" \n ", false}, {u" x ", false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(AutoTagRule::isBlankComment(QString::fromUtf16(row.comment)), row.blank)
+            << QString::fromUtf16(row.comment).toStdString();
+}
+
 } // namespace

@@ -136,6 +136,8 @@ TEST(Id3v1Render, YearZeroIsFourZeroBytesAndTrackRoundTrips)
 {
     EXPECT_EQ(tag("", "", "", 0, "", 1).render().mid(93, 4), QByteArray(4, '\0'));
     EXPECT_EQ(tag("", "", "", 9999, "", 1).render().mid(93, 4), QByteArray("9999"));
+    EXPECT_EQ(tag("", "", "", 42, "", 1).render().mid(93, 4), QByteArray("0042"));
+    EXPECT_EQ(tag("", "", "", 7, "", 1).render().mid(93, 4), QByteArray("0007"));
     EXPECT_EQ(tag("", "", "", -5, "", 1).render().mid(93, 4), QByteArray(4, '\0'));
     const QByteArray v11 = tag("", "", "", 0, "c", 1, 3).render();
     EXPECT_EQ(v11.at(125), '\0');
