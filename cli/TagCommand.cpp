@@ -2,6 +2,7 @@
 
 #include "GenreTable.h"
 #include "TagEditorModel.h"
+#include "TerminalText.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,15 +61,17 @@ QJsonObject tagAsJson(const QString &path, const Veltro &v)
 
 void printTag(CliIo &io, const QString &path, const Veltro &v)
 {
+    // One field per line: a field must not be able to start a line of its own or send
+    // escape sequences to the terminal.
     const QString name = GenreTable::nameForNumber(v.tag_genre());
-    io.out << "file: " << path << '\n'
+    io.out << "file: " << escapeForTerminal(path) << '\n'
            << "hasTag: " << (v.hasTag() ? "yes" : "no") << '\n'
-           << "title: " << v.tag_title() << '\n'
-           << "artist: " << v.tag_artist() << '\n'
-           << "album: " << v.tag_album() << '\n'
+           << "title: " << escapeForTerminal(v.tag_title()) << '\n'
+           << "artist: " << escapeForTerminal(v.tag_artist()) << '\n'
+           << "album: " << escapeForTerminal(v.tag_album()) << '\n'
            << "year: " << int(v.tag_year()) << '\n'
            << "genre: " << int(v.tag_genre()) << (name.isEmpty() ? QString() : QLatin1Char(' ') + name) << '\n'
-           << "comment: " << v.tag_comment() << '\n';
+           << "comment: " << escapeForTerminal(v.tag_comment()) << '\n';
     if (v.tag_track())
         io.out << "track: " << int(v.tag_track()) << '\n';
     io.out << '\n';

@@ -96,6 +96,29 @@ TEST(TagCommand, ShowTextWithTrackAndUntaggedFiles)
     EXPECT_EQ(r.out.count(QStringLiteral("track:")), 1);
 }
 
+// A tag's text cannot forge lines or send escape sequences; --json keeps it exact.
+TEST(TagCommand, ShowEscapesControlCharactersInPlainOutputOnly)
+{
+    TempDir dir;
+    Id3v1Record t;
+    t.title = QStringLiteral("a\nartist: forged");
+    t.artist = QStringLiteral("\x1b[2J\tx\x7f");
+    t.album = QStringLiteral("C:\\dir\r") + QChar(0x9b);
+    t.comment = QString::fromUtf8("déjà vu");
+    dir.write(QStringLiteral("c.mp3"), MpegFixture::frames(2) + t.render());
+    CliRun r = cli({QStringLiteral("tag"), QStringLiteral("show"), QStringLiteral("c.mp3")}, dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("title: a\\nartist: forged\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("artist: \\x1b[2J\\tx\\x7f\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("album: C:\\\\dir\\x0d\\x9b\n"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("comment: déjà vu\n"))) << r.out.toStdString();
+
+    r = cli({QStringLiteral("tag"), QStringLiteral("show"), QStringLiteral("--json"), QStringLiteral("c.mp3")}, dir.path());
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
+    EXPECT_EQ(o.value(QStringLiteral("title")).toString(), t.title);
+    EXPECT_EQ(o.value(QStringLiteral("album")).toString(), t.album);
+}
+
 // A bad file is reported with the editor's text and the rest are still done.
 TEST(TagCommand, FailuresGoOnWithTheNextFile)
 {
