@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "CliIo.h"
 #include "MarluneVersion.h"
+#include "PosixTagFileAccess.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -33,6 +34,7 @@ QString commandList()
 
 int main(int argc, char **argv)
 {
+    PosixTagFileAccess::ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("marlune-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));

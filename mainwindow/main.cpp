@@ -1,10 +1,12 @@
 #include "Forms.h"
+#include "PosixTagFileAccess.h"
 #include "Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    PosixTagFileAccess::ignoreFileSizeSignal();
     preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marlune"));

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,4 +101,11 @@ PosixTagFileAccess &PosixTagFileAccess::instance()
 {
     static PosixTagFileAccess access;
     return access;
+}
+
+void PosixTagFileAccess::ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }

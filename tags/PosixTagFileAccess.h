@@ -11,4 +11,9 @@ public:
 
     // The one stateless instance that Veltro uses unless given another.
     static PosixTagFileAccess &instance();
+
+    // A write past the file-size limit (RLIMIT_FSIZE) raises SIGXFSZ, which ends the
+    // process by default; ignored, the write fails with EFBIG instead, the append is
+    // cut back and the user is told. Programs call this once at start.
+    static void ignoreFileSizeSignal();
 };

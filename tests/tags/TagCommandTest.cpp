@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -117,6 +118,32 @@ TEST(TagCommand, ShowEscapesControlCharactersInPlainOutputOnly)
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).array().at(0).toObject();
     EXPECT_EQ(o.value(QStringLiteral("title")).toString(), t.title);
     EXPECT_EQ(o.value(QStringLiteral("album")).toString(), t.album);
+}
+
+// Under a file-size limit the appended tag does not fit: the program lives on, says so,
+// and the file keeps every byte it had.
+TEST(TagCommand, WriteOverTheFileSizeLimitFailsCleanly)
+{
+    TempDir dir;
+    const QByteArray audio = MpegFixture::frames(2);
+    dir.write(QStringLiteral("song.mp3"), audio);
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    // Room for a few bytes of the tag, so the first write goes half through.
+    const rlim_t limit = rlim_t(audio.size() + 10);
+    p.setChildProcessModifier([limit] {
+        rlimit rl{};
+        getrlimit(RLIMIT_FSIZE, &rl);
+        rl.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &rl);
+    });
+    p.start(QStringLiteral(MARLUNE_CLI), {QStringLiteral("tag"), QStringLiteral("set"), QStringLiteral("--title"),
+                                          QStringLiteral("T"), QStringLiteral("song.mp3")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitStatus(), QProcess::NormalExit) << "marlune-cli was ended by a signal";
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()), QStringLiteral("Disk full\nsong.mp3\n"));
+    EXPECT_EQ(dir.read(QStringLiteral("song.mp3")), audio);
 }
 
 // A bad file is reported with the editor's text and the rest are still done.
