@@ -1,5 +1,6 @@
 // The floor for a capitalising rename: for each FILE, lower-case the name, capitalise
-// each word (the second character after a leading "("), rename when the name changed.
+// each word (the second character when the first is not a letter), rename when the name
+// changed.
 // ASCII only, no checks beyond what rename(2) does. `--lower FOLDER` only lower-cases
 // every name in FOLDER, which puts a benchmark folder back before the next run.
 #include <cctype>
@@ -16,7 +17,7 @@ std::string capitalised(const std::string &name, bool lowerOnly)
     std::string s = name;
     for (char &c : s)
         c = char(std::tolower(static_cast<unsigned char>(c)));
-    const size_t first = !s.empty() && s[0] == '(' ? 1 : 0;
+    const size_t first = !s.empty() && !std::isalpha(static_cast<unsigned char>(s[0])) ? 1 : 0;
     for (size_t i = 0; i < s.size() && !lowerOnly; ++i) {
         if (i == first || (i > 0 && s[i - 1] == ' '))
             s[i] = char(std::toupper(static_cast<unsigned char>(s[i])));

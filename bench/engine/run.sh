@@ -16,7 +16,7 @@ files=$work/files
 
 perl_rename=$(command -v file-rename || command -v rename)
 # The same capitalisation as marlune-cli's capitalize mode, for ASCII names.
-expr='$_ = lc; s/^ +| +$//g; s/^(\(?)(.)/$1\u$2/; s/ (.)/ \u$1/g'
+expr='$_ = lc; s/^ +| +$//g; s/^([^\p{L}]?)(.)/$1\u$2/; s/ (.)/ \u$1/g'
 
 "$here/make_files.sh" "$files"
 hyperfine --warmup 1 --runs "${RUNS:-5}" --prepare "$bare --lower $files" \

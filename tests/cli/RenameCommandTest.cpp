@@ -178,7 +178,7 @@ TEST_F(RenameCommandTest, HelpVersionAndDoubleDash)
     dir.write(QStringLiteral("-x y.mp3"));
     r = rename({QStringLiteral("--dry-run"), QStringLiteral("--mode"), QStringLiteral("capitalize"), QStringLiteral("--"),
                 QStringLiteral("-x y.mp3")});
-    EXPECT_EQ(r.out, QStringLiteral("-x y.mp3 -> -x Y.mp3\n"));
+    EXPECT_EQ(r.out, QStringLiteral("-x y.mp3 -> -X Y.mp3\n"));
     EXPECT_EQ(r.status, 0);
     r = run({QStringLiteral("frobnicate")});
     EXPECT_EQ(r.status, 2);
