@@ -133,6 +133,7 @@ TEST(TagEditorModel, AutoTagFile)
         {"(Blue Cats) Night Train.mp3", tagBytes(QStringLiteral("x"), 9), "Night Train", "Blue Cats", "ID3 Tag by Marlune"},
         {"(Blue Cats) Kept.mp3", tagBytes(QStringLiteral("x"), 9, QStringLiteral("mine")), "Kept", "Blue Cats", "mine"},
         {"(Blue Cats) Blank.mp3", tagBytes(QStringLiteral("x"), 9, QStringLiteral("   ")), "Blank", "Blue Cats", "ID3 Tag by Marlune"},
+        {"(Blue Cats) Tab.mp3", tagBytes(QStringLiteral("x"), 9, QStringLiteral("\t")), "Tab", "Blue Cats", "\t"},
         {"(New) Untagged.mp3", MpegFixture::frames(3), "Untagged", "New", "ID3 Tag by Marlune"},
         {"Night Train.mp3", tagBytes(QStringLiteral("x"), 9, QStringLiteral("c")), "x", "", "c"},
         {"(Open Night.mp3", tagBytes(QStringLiteral("x"), 9), "x", "", ""},
