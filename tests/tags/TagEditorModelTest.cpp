@@ -96,8 +96,9 @@ TEST(TagEditorModel, GenreWithoutRowIsKeptNotCarried)
     };
     for (const Step &s : steps) {
         m.DisplayInfo(s.path);
-        if (s.path != rock)
+        if (s.path != rock) {
             EXPECT_EQ(m.genreIndex(), GenreTable::BlankIndex);
+        }
         if (s.choose != -2)
             m.setGenreIndex(s.choose);
         ASSERT_TRUE(m.WriteTag().ok());
@@ -149,8 +150,9 @@ TEST(TagEditorModel, AutoTagFile)
         EXPECT_EQ(r.artist, QString::fromUtf8(row.artist)) << row.name;
         EXPECT_EQ(r.comment, QString::fromUtf8(row.comment)) << row.name;
         EXPECT_EQ(r.genre, row.before.startsWith("TAG") ? 9 : 255) << row.name;
-        if (row.before.startsWith("TAG") && !name.startsWith(QLatin1Char('(')))
+        if (row.before.startsWith("TAG") && !name.startsWith(QLatin1Char('('))) {
             EXPECT_EQ(dir.read(name), row.before) << "a name off the rule writes the tag back unchanged";
+        }
     }
     const QString path = dir.write(longArtist, {});
     ASSERT_TRUE(m.autoTagFile(path).ok());
