@@ -123,12 +123,13 @@ TEST_F(MainWindowDesktop, AWindowHiddenInATrayThatGoesAwayComesBackAndStaysUntil
     EXPECT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
 }
 
-TEST_F(MainWindowDesktop, StatusNotifierActivateBringsTheWindowBack)
+TEST_F(MainWindowDesktop, StatusNotifierActivateOrTheHostGoingAwayBringsTheWindowBack)
 {
     if (!isRun(DesktopSession::StatusNotifier))
         GTEST_SKIP() << qPrintable(desktop().ready() ? QStringLiteral("not the StatusNotifierItem run")
                                                      : desktop().whyNot());
-    StatusNotifierHostThread watcher(desktop().busAddress());
+    auto host = std::make_unique<StatusNotifierHostThread>(desktop().busAddress());
+    StatusNotifierHostThread &watcher = *host;
     ASSERT_TRUE(watcher.isRegistered());
     frmRenamer &main = openWithTray();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, WaitMs));
@@ -145,6 +146,13 @@ TEST_F(MainWindowDesktop, StatusNotifierActivateBringsTheWindowBack)
     EXPECT_EQ(trayClips(), (std::vector<Clip>{Clip::Min, Clip::Max}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(item).value(); }, WaitMs));
+
+    QTest::mousePress(main.lblMenu(MenuIndex::Minimise), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.items().size() == 2; }, WaitMs));
+    host.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.isVisible(); }, WaitMs));
+    EXPECT_FALSE(main.tray()->inTray());
+    EXPECT_EQ(trayClips(), (std::vector<Clip>{Clip::Min, Clip::Max, Clip::Min, Clip::Max}));
 }
 
 TEST_F(MainWindowDesktop, WithoutANotificationAreaTheLabelMinimisesAndTheWindowComesBack)
