@@ -13,31 +13,45 @@ ClipPlayers::ClipPlayers(QObject *parent)
 
 void ClipPlayers::OpenSounds(const MediaLocator &media)
 {
+    // Each effect that loads its clip without an output device makes Qt warn once more.
+    const bool output = hasOutput();
+    if (!output && !m_warned) {
+        qWarning("No audio device detected");
+        m_warned = true;
+    }
     for (Clip clip : kAllClips) {
-        QSoundEffect *&player = m_players[static_cast<size_t>(clip)];
-        delete player;
-        player = nullptr;
+        const auto index = static_cast<size_t>(clip);
+        delete m_players[index];
+        m_players[index] = nullptr;
         const QString path = media.find(clipFileName(clip));
+        m_sources[index] = path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
         if (path.isEmpty())
             continue;
-        player = new QSoundEffect(this);
-        player->setSource(QUrl::fromLocalFile(path));
+        m_players[index] = new QSoundEffect(this);
+        if (output)
+            m_players[index]->setSource(m_sources[index]);
     }
 }
 
 void ClipPlayers::play(Clip clip)
 {
-    QSoundEffect *player = m_players[static_cast<size_t>(clip)];
-    // Without an output device the effect would only warn; asked at each play,
-    // so a device that comes up later is used.
-    if (!player || QMediaDevices::defaultAudioOutput().isNull())
+    const auto index = static_cast<size_t>(clip);
+    QSoundEffect *player = m_players[index];
+    // Asked at each play, so a device that comes up later is used.
+    if (!player || !hasOutput())
         return;
+    if (player->source().isEmpty())
+        player->setSource(m_sources[index]);
     player->stop();
     player->play();
 }
 
 QUrl ClipPlayers::source(Clip clip) const
 {
-    const QSoundEffect *player = m_players[static_cast<size_t>(clip)];
-    return player ? player->source() : QUrl();
+    return m_sources[static_cast<size_t>(clip)];
+}
+
+bool ClipPlayers::hasOutput()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
 }

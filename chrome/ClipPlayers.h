@@ -11,7 +11,7 @@ class QSoundEffect;
 
 // The five clip players, each loaded once and restarted on demand. A clip whose
 // file is missing plays silence, and so does every clip when there is no audio
-// device; nothing else changes and nothing is reported.
+// device; nothing else changes, and the missing device is reported once on stderr.
 class ClipPlayers : public QObject, public ClipSink
 {
     Q_OBJECT
@@ -28,5 +28,11 @@ public:
     QUrl source(Clip clip) const;
 
 private:
+    static bool hasOutput();
+
     std::array<QSoundEffect *, std::size(kAllClips)> m_players{};
+    // Kept apart from the players: without an output device a clip is loaded only once one
+    // comes up, at its first play.
+    std::array<QUrl, std::size(kAllClips)> m_sources{};
+    bool m_warned = false;
 };

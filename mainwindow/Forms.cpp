@@ -77,6 +77,7 @@ frmRenamer &Forms::Renamer()
         services.showAbout = [this] { showAbout(false); };
         services.checkUpdate = [this] { showAbout(true); };
         services.useTray = m_config.useTray;
+        services.trayFolders = m_config.trayFolders;
         services.editTags = [this] {
             // The editor is shown: a failed write is reported above it.
             childDialogs(&tags().editor());

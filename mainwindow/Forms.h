@@ -43,6 +43,9 @@ public:
         std::function<void()> quit;
         std::function<std::unique_ptr<PlayerLink>()> playerLink;
         bool useTray = true;
+        // Where the tray plug-in is looked for; empty: only the program's own folders. Tests
+        // name the build folder here; the program never sets it.
+        QStringList trayFolders;
         // Where the tag commands read and write files; null: the file system itself.
         TagFileAccess *tagAccess = nullptr;
         // Null: the program's own clip players, opened when the main window loads.

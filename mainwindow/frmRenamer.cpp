@@ -527,9 +527,13 @@ bool frmRenamer::ensureTray()
         m_trayTried = true;
         auto *host = new TrayHost(this);
         const QIcon icon = context().art ? QIcon(context().art->icon32()) : QIcon();
-        if (host->load(TrayHost::storedProperties(icon), this)) {
+        const QStringList folders =
+            m_services.trayFolders.isEmpty() ? TrayHost::defaultSearchFolders() : m_services.trayFolders;
+        if (host->load(TrayHost::storedProperties(icon), this, folders)) {
             m_tray = host;
             connect(m_tray, &TrayHost::doubleClicked, this, &frmRenamer::RestoreFromTray);
+            // A window hidden in a notification area that is gone could never come back.
+            connect(m_tray, &TrayHost::trayLost, this, &frmRenamer::RestoreFromTray);
         } else {
             delete host;
         }

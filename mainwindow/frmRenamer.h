@@ -49,6 +49,8 @@ public:
         std::function<void()> autoTag;
         // False keeps the notification-area control from being loaded at all.
         bool useTray = true;
+        // Where its library is looked for; empty: TrayHost's own folders.
+        QStringList trayFolders;
     };
 
     frmRenamer(const ChromeContext &context, Services services, QWidget *parent = nullptr);

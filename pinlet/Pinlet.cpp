@@ -47,6 +47,7 @@ void writeKey(QVariantMap &bag, const QString &key, const QVariant &value)
 Pinlet::Pinlet(bool userMode, QWidget *parent)
     : QWidget(parent)
     , mUserMode(userMode)
+    , mTip(DefaultTip)
     , mIcon(builtInIcon())
     , mStatusNotifierProbe(statusNotifierWatcherOwned)
 {

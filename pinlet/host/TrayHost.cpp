@@ -12,9 +12,16 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <cstdio>
+
 TrayHost::TrayHost(QObject *parent)
     : QObject(parent)
+    , m_trayProbe(&QSystemTrayIcon::isSystemTrayAvailable)
 {
+    // Qt tells nobody when a notification area goes away (it only drops its own icon window),
+    // so the host asks while it has something shown there.
+    m_trayWatch.setInterval(std::chrono::seconds(1));
+    connect(&m_trayWatch, &QTimer::timeout, this, &TrayHost::checkTray);
 }
 
 TrayHost::~TrayHost()
@@ -25,13 +32,13 @@ TrayHost::~TrayHost()
 QStringList TrayHost::defaultSearchFolders()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    return {
-        appDir,
+    QStringList folders{
         appDir + QStringLiteral("/plugins"),
-        QDir::cleanPath(appDir + QStringLiteral("/" PINLET_RELATIVE_INSTALL_DIR)),
-        QStringLiteral(PINLET_INSTALL_DIR),
-        QStringLiteral(PINLET_BUILD_DIR),
+        QDir::cleanPath(appDir + QStringLiteral("/../lib/marlune/plugins")),
+        QDir::cleanPath(QStringLiteral(PINLET_INSTALL_DIR)),
     };
+    folders.removeDuplicates();
+    return folders;
 }
 
 QVariantMap TrayHost::storedProperties(const QIcon &icon)
@@ -44,17 +51,19 @@ QVariantMap TrayHost::storedProperties(const QIcon &icon)
 
 bool TrayHost::load(const QVariantMap &properties, QWidget *holder, const QStringList &folders)
 {
-    QStringList tried;
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(QStringLiteral(PINLET_FILE_NAME));
         if (!QFileInfo::exists(path))
             continue;
+        // The first library found is the only one tried: falling through to a later folder
+        // would let whoever can write there choose what runs inside the program.
         if (loadFile(path, properties, holder))
             return true;
-        tried << error;
+        std::fprintf(stderr, "%s\n", qPrintable(m_error));
+        std::fflush(stderr);
+        return false;
     }
-    error = tried.isEmpty() ? QStringLiteral("%1 not found in %2").arg(QStringLiteral(PINLET_FILE_NAME), folders.join(u", "))
-                            : tried.join(u"; ");
+    m_error = QStringLiteral("%1 not found in %2").arg(QStringLiteral(PINLET_FILE_NAME), folders.join(u", "));
     return false;
 }
 
@@ -63,25 +72,25 @@ bool TrayHost::loadFile(const QString &path, const QVariantMap &properties, QWid
     auto candidate = std::make_unique<QPluginLoader>(path);
     const QJsonArray keys = candidate->metaData().value(u"MetaData").toObject().value(u"Keys").toArray();
     if (!keys.contains(QString::fromLatin1(PinletProgId))) {
-        error = QStringLiteral("%1 is not the %2 library: %3").arg(path, QString::fromLatin1(PinletProgId), candidate->errorString());
+        m_error = QStringLiteral("%1 is not the %2 library: %3").arg(path, QString::fromLatin1(PinletProgId), candidate->errorString());
         return false;
     }
     auto *factory = qobject_cast<PinletFactory *>(candidate->instance());
     if (!factory) {
-        error = QStringLiteral("%1 cannot be loaded: %2").arg(path, candidate->errorString());
+        m_error = QStringLiteral("%1 cannot be loaded: %2").arg(path, candidate->errorString());
         return false;
     }
     QWidget *created = factory->createControl(true, holder);
     if (!bind(created, properties)) {
-        error = QStringLiteral("The control in %1 does not offer InTray, MouseDblClick and ReadProperties").arg(path);
+        m_error = QStringLiteral("The control in %1 does not offer InTray, MouseDblClick and ReadProperties").arg(path);
         delete created;
         return false;
     }
     unload();
-    loader = std::move(candidate);
-    control = created;
-    ownsControl = holder == nullptr;
-    error.clear();
+    m_loader = std::move(candidate);
+    m_control = created;
+    m_ownsControl = holder == nullptr;
+    m_error.clear();
     return true;
 }
 
@@ -99,31 +108,54 @@ bool TrayHost::bind(QObject *created, const QVariantMap &properties)
 
 void TrayHost::unload()
 {
-    if (ownsControl)
-        delete control.data();
-    control.clear();
-    ownsControl = false;
+    if (m_ownsControl)
+        delete m_control.data();
+    m_control.clear();
+    m_ownsControl = false;
     // The library stays mapped: a control under a holder window may outlive this object.
-    loader.reset();
+    m_loader.reset();
 }
 
 bool TrayHost::trayAvailable() const
 {
-    return isLoaded() && QSystemTrayIcon::isSystemTrayAvailable();
+    return isLoaded() && m_trayProbe();
+}
+
+void TrayHost::setTrayProbe(std::function<bool()> probe, std::chrono::milliseconds interval)
+{
+    m_trayProbe = std::move(probe);
+    m_trayWatch.setInterval(interval);
+}
+
+void TrayHost::checkTray()
+{
+    if (!inTray()) {
+        m_trayWatch.stop();
+        return;
+    }
+    if (m_trayProbe())
+        return;
+    m_trayWatch.stop();
+    Q_EMIT trayLost();
 }
 
 QString TrayHost::libraryPath() const
 {
-    return loader ? loader->fileName() : QString();
+    return m_loader ? m_loader->fileName() : QString();
 }
 
 void TrayHost::setInTray(bool value)
 {
-    if (control)
-        control->setProperty("InTray", value);
+    if (!m_control)
+        return;
+    m_control->setProperty("InTray", value);
+    if (inTray())
+        m_trayWatch.start();
+    else
+        m_trayWatch.stop();
 }
 
 bool TrayHost::inTray() const
 {
-    return control && control->property("InTray").toBool();
+    return m_control && m_control->property("InTray").toBool();
 }

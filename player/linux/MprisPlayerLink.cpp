@@ -1,6 +1,7 @@
 #include "MprisPlayerLink.h"
 
 #include "EnqueueCommands.h"
+#include "TrackAddedWatch.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -153,12 +156,19 @@ bool MprisPlayerLink::canEditTracks(const QString &player) const
     return trackListProperty(player, QStringLiteral("CanEditTracks")).toBool();
 }
 
-QString MprisPlayerLink::lastTrack(const QString &player) const
+QString MprisPlayerLink::afterTrack(const QString &player) const
 {
     // VLC's track list is a snapshot taken at its last playback event, so its last
     // track may be long gone from the end; its own Append path always means the end.
     if (isVlc(player))
         return vlcAppend;
+    if (player == m_lastAddedPlayer && !m_lastAdded.isEmpty())
+        return m_lastAdded;
+    return lastListedTrack(player);
+}
+
+QString MprisPlayerLink::lastListedTrack(const QString &player) const
+{
     const QVariant tracks = trackListProperty(player, QStringLiteral("Tracks"));
     QList<QDBusObjectPath> ids;
     if (tracks.userType() == qMetaTypeId<QDBusArgument>())
@@ -169,15 +179,33 @@ QString MprisPlayerLink::lastTrack(const QString &player) const
     return ids.isEmpty() ? noTrack : ids.constLast().path();
 }
 
-void MprisPlayerLink::addTrack(const QString &player, const QString &fileName) const
+void MprisPlayerLink::addTrack(const QString &player, const QString &fileName)
 {
+    const QString url = QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded());
     QDBusMessage add = QDBusMessage::createMethodCall(player, playerPath, trackListInterface,
                                                       QStringLiteral("AddTrack"));
     // Appended after the player's last track, never made the current one.
-    add << QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded())
-        << QVariant::fromValue(QDBusObjectPath(lastTrack(player))) << false;
+    add << url << QVariant::fromValue(QDBusObjectPath(afterTrack(player))) << false;
+    // A player's Tracks property may lag behind the calls (every file would then go after
+    // the same track, in reverse order); the id it reports for the new track does not.
+    const bool learn = !isVlc(player) && !m_silentPlayers.contains(player);
+    std::unique_ptr<TrackAddedWatch> watch;
+    if (learn)
+        watch = std::make_unique<TrackAddedWatch>(bus, player);
     // Waiting for the reply keeps the files in list order, as the player receives them.
-    bus.call(add, QDBus::Block, timeouts.callMs);
+    const QDBusMessage reply = bus.call(add, QDBus::Block, timeouts.callMs);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        // The track learned last may have been removed meanwhile; the list decides next time.
+        m_lastAdded.clear();
+        return;
+    }
+    if (!watch)
+        return;
+    const QString added = watch->waitForTrack(url, timeouts.trackAddedMs);
+    if (added.isEmpty())
+        m_silentPlayers << player;
+    m_lastAddedPlayer = player;
+    m_lastAdded = added;
 }
 
 void MprisPlayerLink::runEnqueueCommand(const QString &programPath, const QStringList &arguments) const

@@ -3,6 +3,8 @@
 #include "TempDir.h"
 
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSignalSpy>
 #include <QSoundEffect>
 #include <gtest/gtest.h>
@@ -50,6 +52,30 @@ TEST(ClipPlayers, ReopeningReplacesThePlayers)
     players.OpenSounds(MediaLocator({second.path()}));
     EXPECT_TRUE(players.source(Clip::Menu).isEmpty());
     players.play(Clip::Menu);
+}
+
+QStringList g_warnings;
+
+TEST(ClipPlayers, WithoutAnOutputDeviceNoClipLoadsAndTheWarningComesOnce)
+{
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has an audio output";
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { g_warnings << text; });
+    ClipPlayers players;
+    const MediaLocator media({QStringLiteral(MARLUNE_SOURCE_MEDIA_DIR)});
+    players.OpenSounds(media);
+    players.OpenSounds(media);
+    for (Clip clip : kAllClips) {
+        EXPECT_FALSE(players.source(clip).isEmpty());
+        players.play(clip);
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_warnings, QStringList{"No audio device detected"});
+    // An effect given its clip would warn again once the clip has loaded.
+    for (const QSoundEffect *effect : players.findChildren<QSoundEffect *>())
+        EXPECT_TRUE(effect->source().isEmpty());
 }
 
 TEST(ClipPlayers, TheFiveClipNames)

@@ -32,6 +32,7 @@ protected:
     // The main window shown for browsing, the notification area allowed, sounds on.
     frmRenamer &openWithTray()
     {
+        trayFolders = {QStringLiteral(PINLET_PLUGIN_DIR)};
         Forms &f = start({}, true);
         f.Pref().chkOpt(3)->setChecked(false);
         f.Pref().chkOpt(4)->setChecked(true);
@@ -94,12 +95,41 @@ TEST_F(MainWindowDesktop, XEmbedTrayTakesTheWindowAndADoubleClickBringsItBack)
     EXPECT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
 }
 
-TEST_F(MainWindowDesktop, StatusNotifierActivateBringsTheWindowBack)
+TEST_F(MainWindowDesktop, AWindowHiddenInATrayThatGoesAwayComesBackAndStaysUntilTheNextPress)
+{
+    if (!isRun(DesktopSession::XEmbed))
+        GTEST_SKIP() << qPrintable(desktop().ready() ? QStringLiteral("not the XEmbed run") : desktop().whyNot());
+    ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, WaitMs));
+    frmRenamer &main = openWithTray();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, WaitMs));
+    QTest::mousePress(main.lblMenu(MenuIndex::Minimise), Qt::LeftButton);
+    ASSERT_FALSE(main.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
+
+    ASSERT_TRUE(desktop().stopTray());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.isVisible(); }, WaitMs));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&main, WaitMs));
+    EXPECT_FALSE(main.tray()->inTray());
+    EXPECT_FALSE(anyTrayIconWindow());
+    EXPECT_EQ(trayClips(), (std::vector<Clip>{Clip::Min, Clip::Max}));
+
+    // A new tray takes nothing by itself; the next press of "--" hides the window into it.
+    ASSERT_TRUE(desktop().startTray());
+    ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, WaitMs));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(anyTrayIconWindow());
+    QTest::mousePress(main.lblMenu(MenuIndex::Minimise), Qt::LeftButton);
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return embeddedTrayIcon() != nullptr; }, WaitMs));
+}
+
+TEST_F(MainWindowDesktop, StatusNotifierActivateOrTheHostGoingAwayBringsTheWindowBack)
 {
     if (!isRun(DesktopSession::StatusNotifier))
         GTEST_SKIP() << qPrintable(desktop().ready() ? QStringLiteral("not the StatusNotifierItem run")
                                                      : desktop().whyNot());
-    StatusNotifierHostThread watcher(desktop().busAddress());
+    auto host = std::make_unique<StatusNotifierHostThread>(desktop().busAddress());
+    StatusNotifierHostThread &watcher = *host;
     ASSERT_TRUE(watcher.isRegistered());
     frmRenamer &main = openWithTray();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, WaitMs));
@@ -116,6 +146,13 @@ TEST_F(MainWindowDesktop, StatusNotifierActivateBringsTheWindowBack)
     EXPECT_EQ(trayClips(), (std::vector<Clip>{Clip::Min, Clip::Max}));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(item).value(); }, WaitMs));
+
+    QTest::mousePress(main.lblMenu(MenuIndex::Minimise), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.items().size() == 2; }, WaitMs));
+    host.reset();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.isVisible(); }, WaitMs));
+    EXPECT_FALSE(main.tray()->inTray());
+    EXPECT_EQ(trayClips(), (std::vector<Clip>{Clip::Min, Clip::Max, Clip::Min, Clip::Max}));
 }
 
 TEST_F(MainWindowDesktop, WithoutANotificationAreaTheLabelMinimisesAndTheWindowComesBack)

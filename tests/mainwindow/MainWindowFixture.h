@@ -68,6 +68,9 @@ protected:
     QString musicFile(const QString &name) const { return music() + QLatin1Char('/') + name; }
     void touch(const QString &name) const { temp.write(QStringLiteral("music/") + name, "x"); }
 
+    // Where start() lets the main window look for the tray plug-in.
+    QStringList trayFolders;
+
     Forms &start(const QStringList &arguments = {}, bool useTray = false, TagFileAccess *tagAccess = nullptr)
     {
         Forms::Config config;
@@ -81,6 +84,7 @@ protected:
             return std::unique_ptr<PlayerLink>(new RecordingPlayerLink(&sent));
         };
         config.useTray = useTray;
+        config.trayFolders = trayFolders;
         config.tagAccess = tagAccess;
         config.clips = &clips;
         config.splashSeconds = 0.02f;

@@ -19,8 +19,7 @@ DesktopSession::DesktopSession(Tray tray)
     if (tray == XEmbed) {
         // No bus: a StatusNotifierItem host on the caller's own desktop must not take the icon.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/pinlet-test-bus");
-        start(QStringLiteral("trayer"), {"--edge", "top", "--align", "left", "--widthtype", "request",
-                                         "--height", "32", "--SetDockType", "false", "--transparent", "false"});
+        startTray();
         return;
     }
     mBusAddress = QString::fromUtf8(startAndReadLine(QStringLiteral("dbus-daemon"),
@@ -36,6 +35,25 @@ DesktopSession::~DesktopSession()
         (*it)->kill();
         (*it)->waitForFinished(5000);
     }
+}
+
+bool DesktopSession::startTray()
+{
+    if (!start(QStringLiteral("trayer"), {"--edge", "top", "--align", "left", "--widthtype", "request", "--height",
+                                          "32", "--SetDockType", "false", "--transparent", "false"}))
+        return false;
+    mTrayProcess = mProcesses.back().get();
+    return true;
+}
+
+bool DesktopSession::stopTray()
+{
+    if (!mTrayProcess)
+        return false;
+    mTrayProcess->kill();
+    const bool stopped = mTrayProcess->waitForFinished(5000);
+    mTrayProcess = nullptr;
+    return stopped;
 }
 
 bool DesktopSession::xdotool(const QStringList &arguments, int timeoutMs)

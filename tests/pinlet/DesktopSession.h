@@ -21,8 +21,15 @@ public:
 
     Tray tray() const { return mTray; }
     bool ready() const { return mWhyNot.isEmpty(); }
-    QString whyNot() const { return mWhyNot; }
+    // Begins with UnavailableMarker, which CTest reads as "skipped".
+    QString whyNot() const { return mWhyNot.isEmpty() ? QString() : QLatin1String(UnavailableMarker) + mWhyNot; }
     QString busAddress() const { return mBusAddress; }
+
+    // The XEmbed tray going away in the middle of a run, and coming back: true once done.
+    bool stopTray();
+    bool startTray();
+
+    static constexpr char UnavailableMarker[] = "desktop unavailable: ";
 
     // Sends input through the X server the way a user's mouse and keyboard would; false when
     // xdotool failed or took longer than timeoutMs.
@@ -34,10 +41,11 @@ private:
     bool start(const QString &program, const QStringList &arguments);
 
     Tray mTray;
+    QProcess *mTrayProcess = nullptr;
     QString mWhyNot;
     QString mBusAddress;
     std::vector<std::unique_ptr<QProcess>> mProcesses;
 };
 
 // The one session of this test run, made by main() before the application object.
-const DesktopSession &desktop();
+DesktopSession &desktop();

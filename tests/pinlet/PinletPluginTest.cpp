@@ -2,6 +2,7 @@
 #include "TempDir.h"
 #include "TrayHost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -142,7 +143,31 @@ TEST(TrayHost, FindsTheLibraryInTheFirstFolderThatHoldsIt)
     const QString pluginFolder = QFileInfo(pluginPath).absolutePath();
     ASSERT_TRUE(host.load(TrayHost::storedProperties(QIcon()), nullptr, {empty.path(), pluginFolder}));
     EXPECT_EQ(QFileInfo(host.libraryPath()).absolutePath(), QFileInfo(pluginFolder).canonicalFilePath());
-    EXPECT_TRUE(TrayHost::defaultSearchFolders().contains(pluginFolder));
+}
+
+TEST(TrayHost, SearchesOnlyBesideTheProgramAndTheInstalledFolder)
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList folders = TrayHost::defaultSearchFolders();
+    ASSERT_EQ(folders.size(), 3);
+    EXPECT_EQ(folders[0], appDir + "/plugins");
+    EXPECT_EQ(folders[1], QDir::cleanPath(appDir + "/../lib/marlune/plugins"));
+    EXPECT_TRUE(folders[2].endsWith("/marlune/plugins")) << qPrintable(folders[2]);
+    EXPECT_FALSE(folders.contains(QFileInfo(pluginPath).absolutePath()));
+}
+
+TEST(TrayHost, ALibraryThatFailsToLoadEndsTheSearchWithOneReport)
+{
+    TempDir planted;
+    const QString fake = planted.write(QFileInfo(pluginPath).fileName(), "not a library");
+    TrayHost host;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(host.load(TrayHost::storedProperties(QIcon()), nullptr,
+                           {planted.path(), QFileInfo(pluginPath).absolutePath()}));
+    const QString report = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_FALSE(host.isLoaded());
+    EXPECT_TRUE(report.contains(fake)) << qPrintable(report);
+    EXPECT_EQ(report.count('\n'), 1) << qPrintable(report);
 }
 
 TEST(TrayHost, MissingOrForeignLibrariesAreRefused)
@@ -173,4 +198,18 @@ TEST(TrayHost, ALoadFailureLeavesAnEarlierControlAlone)
     TempDir empty;
     EXPECT_FALSE(host.load({}, nullptr, {empty.path()}));
     EXPECT_TRUE(host.isLoaded());
+}
+
+TEST(TrayHost, ANotificationAreaThatGoesAwayWhileTheIconIsShownIsReported)
+{
+    TrayHost host;
+    ASSERT_TRUE(host.loadFile(pluginPath, TrayHost::storedProperties(QIcon())));
+    int asked = 0;
+    host.setTrayProbe([&] { return ++asked < 3; }, std::chrono::milliseconds(1));
+    QSignalSpy lost(&host, &TrayHost::trayLost);
+    EXPECT_TRUE(host.trayAvailable());
+    host.setInTray(true);
+    ASSERT_TRUE(lost.wait(5000));
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(lost.size(), 1);
 }

@@ -156,11 +156,12 @@ TEST(Pinlet, AbsentKeysGiveTheDefaults)
 
 TEST(Pinlet, WritePropertiesAlwaysWritesAllThree)
 {
+    // Before InitProperties: a new instance already holds the default tip.
     Pinlet pinlet(true);
     const QVariantMap bag = pinlet.WriteProperties();
     EXPECT_EQ(bag.keys(), (QStringList{"InTray", "TrayIcon", "TrayTip"}));
     EXPECT_EQ(bag.value("InTray"), false);
-    EXPECT_EQ(bag.value("TrayTip"), "");
+    EXPECT_EQ(bag.value("TrayTip"), "Pinlet Control");
 }
 
 TEST(Pinlet, InTrayTwiceAddsOneIconAndMarksOneChange)
@@ -219,6 +220,7 @@ TEST(Pinlet, ShownTipNeverSplitsACharacter)
 TEST(Pinlet, AnEmptyTipIsLeftOutOfTheIcon)
 {
     Pinlet pinlet(true);
+    pinlet.setTrayTip(QString());
     pinlet.setInTray(true);
     ASSERT_NE(pinlet.shownIcon(), nullptr);
     EXPECT_TRUE(pinlet.shownIcon()->toolTip().isEmpty());

@@ -6,10 +6,10 @@
 #include <cstring>
 
 namespace {
-const DesktopSession *session = nullptr;
+DesktopSession *session = nullptr;
 }
 
-const DesktopSession &desktop()
+DesktopSession &desktop()
 {
     return *session;
 }

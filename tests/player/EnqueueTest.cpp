@@ -250,6 +250,40 @@ TEST_F(EnqueueTest, OfTwoPlayersTheOneRunByTheStoredProgramGetsTheFiles)
     EXPECT_EQ(second->addedUrls().size(), 2);
 }
 
+struct OrderCase
+{
+    const char *name;
+    const char *suffix;
+    const char *modes;
+};
+
+class EnqueueOrderTest : public EnqueueTest, public ::testing::WithParamInterface<OrderCase>
+{
+};
+
+// A list that lags behind the calls is the hard case: the player's own TrackAdded has to
+// place each file. Without the signal the list decides; VLC takes its Append path.
+TEST_P(EnqueueOrderTest, TwentyFilesArriveAtTheEndInListOrder)
+{
+    FakePlayer player(QStringLiteral(FAKE_MPRIS_PLAYER), bus.busAddress(), QString::fromLatin1(GetParam().suffix),
+                      true, QString::fromLatin1(GetParam().modes));
+    ASSERT_TRUE(player.isReady());
+    link = std::make_unique<MprisPlayerLink>(bus.connection(), MprisPlayerLink::Timeouts{3000, 3000, 100});
+    QStringList names, expected;
+    for (int i = 1; i <= 20; ++i) {
+        names << QStringLiteral("%1 song.mp3").arg(i, 2, 10, QLatin1Char('0'));
+        expected << QStringLiteral("file:///m/%1%20song.mp3").arg(i, 2, 10, QLatin1Char('0'));
+    }
+    enqueue(QStringLiteral("/usr/bin/player"), QStringLiteral("/m"), names);
+    EXPECT_EQ(player.playList(20), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, EnqueueOrderTest,
+                         ::testing::Values(OrderCase{"Lagging", "lagger", "lagging"},
+                                           OrderCase{"LaggingVlc", "vlc", "lagging,silent"},
+                                           OrderCase{"SilentWithAFreshList", "quiet", "silent"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST(PlayfileFullName, JoinsWithOneSeparator)
 {
     const struct { const char *folder, *expected; } rows[] = {

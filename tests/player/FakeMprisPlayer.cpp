@@ -2,14 +2,17 @@
 // says "ready" on stdout once it does, and writes one line per AddTrack call received,
 // followed by its whole play list in order. It keeps the play list as the player
 // interface says: AfterTrack names the track to insert after, NoTrack the very start;
-// VLC's own ".../TrackList/Append" the end.
-// Usage: fake_mpris_player BUS_ADDRESS SUFFIX CAN_EDIT_TRACKS(0|1)
+// VLC's own ".../TrackList/Append" the end. Each added track is announced with TrackAdded.
+// Modes, comma-separated: "lagging" publishes Tracks only a while after the last change, as
+// players that refresh it on their own schedule do; "silent" sends no TrackAdded.
+// Usage: fake_mpris_player BUS_ADDRESS SUFFIX CAN_EDIT_TRACKS(0|1) [MODES]
 
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -32,15 +35,20 @@ class TrackListAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(QList<QDBusObjectPath> Tracks READ tracks)
 
 public:
-    TrackListAdaptor(QObject *parent, bool canEdit) : QDBusAbstractAdaptor(parent), canEdit(canEdit) {}
-    bool canEditTracks() const { return canEdit; }
-    QList<QDBusObjectPath> tracks() const
+    TrackListAdaptor(QObject *parent, bool canEdit, const QStringList &modes)
+        : QDBusAbstractAdaptor(parent), canEdit(canEdit), silent(modes.contains(QLatin1String("silent")))
     {
-        QList<QDBusObjectPath> ids;
-        for (const Track &t : playList)
-            ids << QDBusObjectPath(t.id);
-        return ids;
+        setAutoRelaySignals(true);
+        // Long enough that a whole batch of calls sees the list as it was before it.
+        publish.setInterval(modes.contains(QLatin1String("lagging")) ? 2000 : 0);
+        publish.setSingleShot(true);
+        connect(&publish, &QTimer::timeout, this, [this] { published = currentIds(); });
     }
+    bool canEditTracks() const { return canEdit; }
+    QList<QDBusObjectPath> tracks() const { return publish.interval() == 0 ? currentIds() : published; }
+
+Q_SIGNALS:
+    void TrackAdded(const QVariantMap &Metadata, const QDBusObjectPath &AfterTrack);
 
 public Q_SLOTS:
     void AddTrack(const QString &uri, const QDBusObjectPath &afterTrack, bool setAsCurrent)
@@ -61,6 +69,12 @@ public Q_SLOTS:
                 }
             }
         }
+        if (publish.interval() > 0)
+            publish.start();
+        if (!silent)
+            Q_EMIT TrackAdded({{QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(track.id))},
+                               {QStringLiteral("xesam:url"), uri}},
+                              afterTrack);
         QStringList uris;
         for (const Track &t : playList)
             uris << t.uri;
@@ -74,7 +88,18 @@ private:
         QString id;
         QString uri;
     };
+    QList<QDBusObjectPath> currentIds() const
+    {
+        QList<QDBusObjectPath> ids;
+        for (const Track &t : playList)
+            ids << QDBusObjectPath(t.id);
+        return ids;
+    }
+
     bool canEdit;
+    bool silent;
+    QTimer publish;
+    QList<QDBusObjectPath> published;
     QList<Track> playList;
     int lastId = 0;
 };
@@ -83,12 +108,12 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 4)
+    if (args.size() != 4 && args.size() != 5)
         return 2;
     QDBusConnection bus = QDBusConnection::connectToBus(args[1], QStringLiteral("fake"));
     QObject player;
     new RootAdaptor(&player);
-    new TrackListAdaptor(&player, args[3] == QLatin1String("1"));
+    new TrackListAdaptor(&player, args[3] == QLatin1String("1"), args.value(4).split(QLatin1Char(',')));
     if (!bus.registerObject(QStringLiteral("/org/mpris/MediaPlayer2"), &player)
         || !bus.registerService(QStringLiteral("org.mpris.MediaPlayer2.") + args[2]))
         return 1;

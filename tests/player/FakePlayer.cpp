@@ -1,11 +1,11 @@
 #include "FakePlayer.h"
 
 FakePlayer::FakePlayer(const QString &program, const QString &busAddress,
-                       const QString &nameSuffix, bool canEditTracks)
+                       const QString &nameSuffix, bool canEditTracks, const QString &modes)
     : name(QStringLiteral("org.mpris.MediaPlayer2.") + nameSuffix)
 {
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(program, {busAddress, nameSuffix, canEditTracks ? QStringLiteral("1") : QStringLiteral("0")});
+    process.start(program, {busAddress, nameSuffix, canEditTracks ? QStringLiteral("1") : QStringLiteral("0"), modes});
     while (!process.canReadLine() && process.waitForReadyRead(5000)) {
     }
     ready = process.readLine().trimmed() == "ready";

@@ -8,8 +8,9 @@ class FakePlayer
 {
 public:
     // program: the helper itself or a link to it, so the player runs under that name.
+    // modes: as the helper takes them ("lagging", "silent", comma-separated).
     FakePlayer(const QString &program, const QString &busAddress, const QString &nameSuffix,
-               bool canEditTracks);
+               bool canEditTracks, const QString &modes = QString());
     ~FakePlayer();
 
     bool isReady() const { return ready; }
