@@ -44,7 +44,9 @@ AppFolder AppFolder::forExecutable(const QString &executableFolder)
 
 bool AppFolder::isPortable(const QString &executableFolder)
 {
-    return !executableFolder.isEmpty() && QFileInfo(AddSlash(executableFolder) + QStringLiteral("renamer.ini")).isFile();
+    if (executableFolder.isEmpty())
+        return false;
+    return QFileInfo(AddSlash(executableFolder) + QStringLiteral("renamer.ini")).isFile();
 }
 
 QString AppFolder::AppFile(const QString &name) const
