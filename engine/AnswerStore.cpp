@@ -1,5 +1,7 @@
 #include "AnswerStore.h"
 
+#include "PathHelpers.h"
+
 #include <QFile>
 
 namespace {
@@ -23,6 +25,8 @@ std::optional<int> parseLine(QByteArrayView line)
 
 ErrorInfo AnswerStore::append(int count)
 {
+    // The cache folder is made by the first answer, not at start-up.
+    makeParentFolder(m_path);
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return {75, file.errorString()};

@@ -6,22 +6,55 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-AppFolder::AppFolder(const QString &writableFolder)
-    : m_folder(writableFolder)
+AppFolder::AppFolder(const QString &folder)
+    : AppFolder(folder, folder, folder)
 {
+}
+
+AppFolder::AppFolder(const QString &configFolder, const QString &cacheFolder, const QString &startFolder)
+    : m_config(configFolder), m_cache(cacheFolder), m_start(startFolder)
+{
+}
+
+AppFolder::Places AppFolder::standardPlaces(const QString &executableFolder)
+{
+    Places places;
+    places.executable = executableFolder;
+    places.config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    places.cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    places.music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    places.home = QDir::homePath();
+    return places;
+}
+
+AppFolder AppFolder::choose(const Places &places)
+{
+    if (isPortable(places.executable))
+        return AppFolder(places.executable);
+    // The music folder is only named by the desktop's user-dirs file or a default;
+    // it need not exist, and a folder list cannot start in a missing folder.
+    const bool musicExists = !places.music.isEmpty() && QFileInfo(places.music).isDir();
+    return AppFolder(places.config, places.cache, musicExists ? places.music : places.home);
 }
 
 AppFolder AppFolder::forExecutable(const QString &executableFolder)
 {
-    QString folder = executableFolder;
-    if (!QFileInfo(executableFolder).isWritable()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(folder);
-    }
-    return AppFolder(folder);
+    return choose(standardPlaces(executableFolder));
+}
+
+bool AppFolder::isPortable(const QString &executableFolder)
+{
+    if (executableFolder.isEmpty())
+        return false;
+    return QFileInfo(AddSlash(executableFolder) + QStringLiteral("renamer.ini")).isFile();
 }
 
 QString AppFolder::AppFile(const QString &name) const
 {
-    return AddSlash(m_folder) + name;
+    return AddSlash(m_config) + name;
+}
+
+QString AppFolder::CacheFile(const QString &name) const
+{
+    return AddSlash(m_cache) + name;
 }

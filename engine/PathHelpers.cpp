@@ -1,5 +1,9 @@
 #include "PathHelpers.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
 namespace {
 
 PathStyle resolved(PathStyle style)
@@ -50,4 +54,24 @@ QString SplitPath(PathPart part, const QString &path, PathStyle style)
     const bool quoted = path.startsWith(QChar(u'"'));
     const QString folder = quoted ? path.mid(1, p) : path.left(p + 1);
     return AddSlash(folder, style);
+}
+
+bool makeParentFolder(const QString &filePath)
+{
+    QString folder = QFileInfo(filePath).absolutePath();
+    QStringList missing;
+    while (!QFileInfo::exists(folder)) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString &path : std::as_const(missing)) {
+        // Another process may have made it meanwhile; that is as good.
+        if (!QDir().mkdir(path, ownerOnly) && !QFileInfo(path).isDir())
+            return false;
+    }
+    return QFileInfo(QFileInfo(filePath).absolutePath()).isDir();
 }

@@ -19,3 +19,8 @@ enum class PathPart { Folder = 0, FileName = 1 };
 // of Windows hands paths over with their quotes, which is why they are dropped here.
 // A path without a separator is all file name, with an empty folder.
 QString SplitPath(PathPart part, const QString &path, PathStyle style = PathStyle::Native);
+
+// Creates the folder that is to hold filePath, with any missing parents, readable by
+// the owner only (as per-user configuration and cache folders should be). True when
+// the folder exists afterwards.
+bool makeParentFolder(const QString &filePath);

@@ -33,7 +33,7 @@ RenamePass::FileRef RenamePass::splitUnquoted(const QString &path)
 }
 
 RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appFolder, FileSystem &fs)
-    : m_host(host), m_dialogs(dialogs), m_store(appFolder.AppFile(QStringLiteral("renamer.dat"))), m_fs(fs)
+    : m_host(host), m_dialogs(dialogs), m_store(appFolder.CacheFile(QStringLiteral("renamer.dat"))), m_fs(fs)
 {
 }
 

@@ -128,7 +128,7 @@ void Forms::showAbout(bool checkUpdate)
 {
     frmRenamer &main = Renamer();
     // Unloaded by its own OK: it deletes itself once closed.
-    auto *about = new frmAbout2(m_context, childDialogs(nullptr), m_config.appFolder.path());
+    auto *about = new frmAbout2(m_context, childDialogs(nullptr), m_config.appFolder.configFolder());
     childDialogs(about);
     about->setCheckUpdateOnOpen(checkUpdate);
     main.ShowChild(about, true);

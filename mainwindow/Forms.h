@@ -27,7 +27,7 @@ class frmSplash;
 // The program's windows, each created at its first use and kept until the program
 // ends or unloads it: the preferences (loaded first, never shown by start-up), the
 // main window, the splash and, through the tag commands, the tag editor.
-// Everything the windows share (clips, artwork, dialogs, the program's folder) is
+// Everything the windows share (clips, artwork, dialogs, the program's folders) is
 // owned here.
 class Forms : private FolderLists, private MainSettings
 {

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Forms.h"
+#include "SettingsMigration.h"
 #include "frmPref.h"
 
 #include <QCheckBox>
@@ -59,10 +60,30 @@ void preferX11()
 #endif
 }
 
+void nameProgram()
+{
+    // No organisation name: Qt would put it in front, giving marlune/marlune folders.
+    QCoreApplication::setApplicationName(QStringLiteral("marlune"));
+    QCoreApplication::setOrganizationName(QString());
+}
+
+void moveOldSettings(const AppFolder &appFolder)
+{
+    const QString oldFolder = SettingsMigration::standardOldFolder();
+    const SettingsMigration::Outcome outcome = SettingsMigration(oldFolder, appFolder.configFolder()).run();
+    for (const QString &name : outcome.kept)
+        qWarning("marlune: %s stays in %s: it could not be moved to %s", qPrintable(name),
+                 qPrintable(QDir::toNativeSeparators(oldFolder)),
+                 qPrintable(QDir::toNativeSeparators(appFolder.configFolder())));
+}
+
 Forms::Config programConfig(const QStringList &arguments)
 {
     Forms::Config config;
-    config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    config.appFolder = AppFolder::forExecutable(executableFolder);
+    if (!AppFolder::isPortable(executableFolder))
+        moveOldSettings(config.appFolder);
     config.media = MediaLocator();
     config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
     return config;

@@ -18,6 +18,14 @@ void Pause(float seconds);
 // application object exists.
 void preferX11();
 
-// The program's own set-up: its folder beside the executable (or the per-user data
-// folder), its media, and the command line's arguments (without the program name).
+// Names the application, which names its per-user folders. Call before
+// programConfig.
+void nameProgram();
+
+// Moves settings left by earlier versions into appFolder's configuration folder.
+void moveOldSettings(const AppFolder &appFolder);
+
+// The program's own set-up: its folders (per-user, or beside the executable in a
+// portable copy), its media, and the command line's arguments (without the program
+// name). Settings of earlier versions are moved into place first.
 Forms::Config programConfig(const QStringList &arguments);

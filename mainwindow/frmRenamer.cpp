@@ -229,7 +229,7 @@ void frmRenamer::Form_Load()
     selectDrive(driveOf(Dir1->path()));
     File1->setPath(Dir1->path());
     // A stale answer store from an earlier run would pair old counts with new entries.
-    QFile::remove(m_services.appFolder->AppFile(QStringLiteral("renamer.dat")));
+    QFile::remove(m_services.appFolder->CacheFile(QStringLiteral("renamer.dat")));
     lstType->setCurrentRow(0);
     iLastMenuSound = -1;
     iLastButtonSound = -1;
@@ -387,7 +387,7 @@ bool frmRenamer::setDefaultDirectory(const QString &dir)
 
 void frmRenamer::showProgramFolder()
 {
-    if (Dir1->setPath(m_services.appFolder->path()))
+    if (Dir1->setPath(m_services.appFolder->startFolder()))
         selectDrive(driveOf(Dir1->path()));
 }
 

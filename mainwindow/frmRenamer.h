@@ -91,6 +91,7 @@ public:
     // --- the settings file's hold on the folder lists ----------------------------
     // The stored default directory: Dir1 and Drive1 move to it; false when it is gone.
     bool setDefaultDirectory(const QString &dir);
+    // No stored default directory: Dir1 and Drive1 move to the start folder.
     void showProgramFolder();
 
     // --- the notification area ------------------------------------------------------

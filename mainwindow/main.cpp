@@ -9,8 +9,7 @@ int main(int argc, char **argv)
     PosixTagFileAccess::ignoreFileSizeSignal();
     preferX11();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("marlune"));
-    QApplication::setOrganizationName(QStringLiteral("marlune"));
+    nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
 
     Forms forms(programConfig(app.arguments().mid(1)));

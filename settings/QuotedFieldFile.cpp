@@ -1,5 +1,7 @@
 #include "QuotedFieldFile.h"
 
+#include "PathHelpers.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -83,6 +85,9 @@ std::optional<QByteArray> readWholeFile(const QString &path)
 
 ErrorInfo saveWholeFile(const QString &path, const QByteArray &bytes)
 {
+    // The settings folder is made by the first save, not at start-up; when it cannot
+    // be made, opening below reports why.
+    makeParentFolder(path);
     // Unbuffered, so a short write (full disk, size limit) shows up here: a buffered
     // QSaveFile can report a cut-off file as committed and replace the old one with it.
     QSaveFile f(path);

@@ -50,5 +50,6 @@ private:
 std::optional<QByteArray> readWholeFile(const QString &path);
 
 // Replaces path with bytes through a temporary file in the same folder, so a
-// failure at any point leaves the old file whole. Gives the error on failure.
+// failure at any point leaves the old file whole. A missing folder is made first.
+// Gives the error on failure.
 ErrorInfo saveWholeFile(const QString &path, const QByteArray &bytes);

@@ -44,6 +44,7 @@ int main(int argc, char **argv)
 {
     preferX11();
     QApplication app(argc, argv);
+    nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
     Forms forms(programConfig(app.arguments().mid(1)));
     FirstPaint probe;

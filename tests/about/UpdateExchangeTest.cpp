@@ -186,7 +186,9 @@ TEST_F(UpdateExchangeTest, HostileRepliesGiveAVerdictAndStoreNothing)
 TEST_F(UpdateExchangeTest, AFailedSaveIsReportedAndTheVerdictStillShown)
 {
     ScriptedServer server(ScriptedServer::Mode::Send, "1.0.85|w|e|1|2|3|4|5|");
-    auto e = exchange(dir.filePath("no such folder"), server.port());
+    // The settings folder is made on demand; a file in its way stops that.
+    dir.write("in the way");
+    auto e = exchange(dir.filePath("in the way/marlune"), server.port());
     check(*e);
     ASSERT_EQ(dialogs.messageTexts().size(), 2);
     EXPECT_TRUE(dialogs.messageTexts()[0].startsWith("There was an error:\r\n"));

@@ -52,14 +52,6 @@ TEST(AppFolder, AppFileDoesNotDoubleTheSeparatorOfARootFolder)
               QStringLiteral("/opt/m/renamer.dat"));
 }
 
-TEST(AppFolder, AWritableProgramFolderIsUsedAsItIs)
-{
-    TempDir dir;
-    dir.write(QStringLiteral("bin/x"));
-    const AppFolder folder = AppFolder::forExecutable(dir.filePath(QStringLiteral("bin")));
-    EXPECT_EQ(folder.path(), dir.filePath(QStringLiteral("bin")));
-}
-
 TEST(ParseCommandLine, TakesEachPathFromItsDriveLetterToItsExtension)
 {
     EXPECT_EQ(ParseCommandLine(QStringLiteral("\"C:\\Music\\a b.mp3\" D:\\x\\Y.MP3 C:\\v.mpeg C:\\w.txt")),

@@ -44,8 +44,9 @@ private:
     QStringList *m_sent;
 };
 
-// The program's windows on a scratch folder: the program's own folder and the
-// folder start-up browses are both in it, dialogs are scripted, clips recorded.
+// The program's windows on a scratch folder: the program's settings, cache and
+// start folders and the folder start-up browses are all in it, each apart, dialogs
+// are scripted, clips recorded. The cache folder is left to be made on demand.
 class MainWindowFixture : public ::testing::Test
 {
 protected:
@@ -53,6 +54,7 @@ protected:
     {
         m_oldCurrent = QDir::currentPath();
         QDir(temp.path()).mkpath(QStringLiteral("app"));
+        QDir(temp.path()).mkpath(QStringLiteral("home"));
         QDir(temp.path()).mkpath(QStringLiteral("music"));
         QDir::setCurrent(music());
     }
@@ -64,6 +66,8 @@ protected:
     }
 
     QString app() const { return temp.filePath(QStringLiteral("app")); }
+    QString cache() const { return temp.filePath(QStringLiteral("cache/marlune")); }
+    QString home() const { return temp.filePath(QStringLiteral("home")); }
     QString music() const { return temp.filePath(QStringLiteral("music")); }
     QString musicFile(const QString &name) const { return music() + QLatin1Char('/') + name; }
     void touch(const QString &name) const { temp.write(QStringLiteral("music/") + name, "x"); }
@@ -74,7 +78,7 @@ protected:
     Forms &start(const QStringList &arguments = {}, bool useTray = false, TagFileAccess *tagAccess = nullptr)
     {
         Forms::Config config;
-        config.appFolder = AppFolder(app());
+        config.appFolder = AppFolder(app(), cache(), home());
         config.media = MediaLocator(QStringList{});
         config.commandLine = CommandLine::fromArguments(arguments, music());
         config.dialogs = &dialogs;

@@ -30,7 +30,7 @@ TEST_F(RenameThroughWindow, PreviewThenRenameWithTheButtons)
                        static_cast<QWidget *>(main.File1)})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_FALSE(main.mnuCap->isEnabled());
-    EXPECT_TRUE(QFile::exists(app() + QStringLiteral("/renamer.dat")));
+    EXPECT_TRUE(QFile::exists(cache() + QStringLiteral("/renamer.dat")));
 
     // Only the second proposal is confirmed; it still gets its own stored count.
     clickRow(main.lstFiles, 1);
@@ -44,7 +44,7 @@ TEST_F(RenameThroughWindow, PreviewThenRenameWithTheButtons)
     EXPECT_TRUE(main.File1->isEnabled());
     EXPECT_TRUE(main.mnuCap->isEnabled());
     EXPECT_EQ(main.File1->list(0), QStringLiteral("(The Owls) Blue Sky.mp3"));
-    EXPECT_FALSE(QFile::exists(app() + QStringLiteral("/renamer.dat")));
+    EXPECT_FALSE(QFile::exists(cache() + QStringLiteral("/renamer.dat")));
 }
 
 TEST_F(RenameThroughWindow, ClearDropsThePreview)

@@ -79,8 +79,8 @@ TEST_F(Startup, NoSplashWhenTheOptionIsOffOrFilesAreNamed)
     QCoreApplication::processEvents();
     EXPECT_FALSE(splashSeen);
     EXPECT_TRUE(f.Renamer().isVisible());
-    // An empty default directory starts on the program's own folder.
-    EXPECT_EQ(f.Renamer().Dir1->path(), QDir::cleanPath(app()));
+    // An empty default directory starts on the start folder, not where settings live.
+    EXPECT_EQ(f.Renamer().Dir1->path(), QDir::cleanPath(home()));
 }
 
 TEST_F(Startup, StoredDefaultFolderOrItsAbsence)
@@ -115,9 +115,34 @@ TEST_F(Startup, StoredDefaultFolderOrItsAbsence)
 
 TEST_F(Startup, StaleAnswerStoreIsDeletedWhenTheWindowLoads)
 {
-    temp.write(QStringLiteral("app/renamer.dat"), "2\r\n");
+    temp.write(QStringLiteral("cache/marlune/renamer.dat"), "2\r\n");
     open();
-    EXPECT_FALSE(QFile::exists(app() + QStringLiteral("/renamer.dat")));
+    EXPECT_FALSE(QFile::exists(cache() + QStringLiteral("/renamer.dat")));
+}
+
+// The real start-up's folders, under XDG folders of the test's own: not doubled,
+// and the settings of earlier versions moved into the configuration folder.
+TEST_F(Startup, ProgramConfigUsesTheXdgFoldersAndMovesOldSettings)
+{
+    const QByteArray names[] = {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"};
+    QList<QByteArray> saved;
+    for (const QByteArray &name : names) {
+        saved << qgetenv(name.constData());
+        qputenv(name.constData(), temp.filePath(QString::fromLatin1(name)).toUtf8());
+    }
+    const QString oldName = QCoreApplication::applicationName();
+    nameProgram();
+    temp.write(QStringLiteral("XDG_DATA_HOME/marlune/marlune/renamer.ini"), "\"OnTop\"\r\n");
+    const Forms::Config config = programConfig({});
+    QCoreApplication::setApplicationName(oldName);
+    for (int i = 0; i < 3; ++i)
+        saved[i].isEmpty() ? qunsetenv(names[i].constData()) : qputenv(names[i].constData(), saved[i]);
+
+    EXPECT_EQ(config.appFolder.configFolder(), temp.filePath(QStringLiteral("XDG_CONFIG_HOME/marlune")));
+    EXPECT_EQ(config.appFolder.cacheFolder(), temp.filePath(QStringLiteral("XDG_CACHE_HOME/marlune")));
+    EXPECT_EQ(temp.read(QStringLiteral("XDG_CONFIG_HOME/marlune/renamer.ini")), "\"OnTop\"\r\n");
+    EXPECT_FALSE(temp.exists(QStringLiteral("XDG_DATA_HOME/marlune/marlune/renamer.ini")));
+    EXPECT_FALSE(temp.exists(QStringLiteral("XDG_CACHE_HOME")));
 }
 
 TEST_F(Startup, PauseWaitsTheGivenTimeWhileEventsRun)

@@ -175,7 +175,7 @@ TEST_F(PrefSettingsFile, WinampPathIsSetByLoadAndSaveButNeverEmptied)
 TEST_F(PrefSettingsFile, ASaveThatCannotBeWrittenSaysSoAndStillHides)
 {
     dir.write(QStringLiteral("file"));
-    for (const QString &name : {QStringLiteral("missing/renamer.ini"), QStringLiteral("file/renamer.ini")}) {
+    for (const QString &name : {QStringLiteral("file/missing/renamer.ini"), QStringLiteral("file/renamer.ini")}) {
         SCOPED_TRACE(name.toStdString());
         dialogs.clear();
         open(dir.filePath(name));

@@ -1,6 +1,7 @@
 #include "QuotedFieldFile.h"
 #include "TempDir.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,7 +51,21 @@ TEST(SaveWholeFile, ReplacesTheFileAndLeavesItWholeOnFailure)
     EXPECT_TRUE(saveWholeFile(path, "new\r\n").ok());
     EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), QByteArray("new\r\n"));
 
-    const ErrorInfo e = saveWholeFile(dir.filePath(QStringLiteral("missing/renamer.ini")), "x");
+    dir.write(QStringLiteral("file"));
+    const ErrorInfo e = saveWholeFile(dir.filePath(QStringLiteral("file/renamer.ini")), "x");
     EXPECT_FALSE(e.ok());
     EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), QByteArray("new\r\n"));
+}
+
+// The per-user settings folder need not exist before the first save, and is made
+// for its owner only.
+TEST(SaveWholeFile, MakesTheMissingFoldersOfItsPath)
+{
+    TempDir dir;
+    ASSERT_TRUE(saveWholeFile(dir.filePath(QStringLiteral("config/marlune/renamer.ini")), "x").ok());
+    EXPECT_EQ(dir.read(QStringLiteral("config/marlune/renamer.ini")), QByteArray("x"));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                      | QFile::WriteOther | QFile::ExeOther;
+    for (const QString &folder : {QStringLiteral("config"), QStringLiteral("config/marlune")})
+        EXPECT_FALSE(QFileInfo(dir.filePath(folder)).permissions() & others) << folder.toStdString();
 }

@@ -159,7 +159,22 @@ TEST(RenamerIni, AFailedSaveLeavesTheOldFileWhole)
     const QByteArray old = RenamerIni::render(Preferences());
     dir.write(QStringLiteral("renamer.ini"), old);
     // A folder where the temporary file would go cannot be written: point the
-    // save at a path whose folder does not exist.
+    // save at a path whose folder cannot be made, a file being in the way.
+    dir.write(QStringLiteral("no"));
     EXPECT_FALSE(RenamerIni::save(dir.filePath(QStringLiteral("no/renamer.ini")), everythingOff()).ok());
     EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), old);
+}
+
+TEST(RenamerIni, AFolderNamedRenamerIniReadsAsMissingAndCannotBeSavedOver)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("renamer.ini/keep"), "x");
+    PrefsTarget t;
+    RenamerIni::load(dir.filePath(QStringLiteral("renamer.ini")), t);
+    EXPECT_EQ(t.prefs, Preferences());
+    EXPECT_EQ(t.shownFolder, QStringLiteral("<start>"));
+
+    EXPECT_FALSE(RenamerIni::save(dir.filePath(QStringLiteral("renamer.ini")), everythingOff()).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("renamer.ini/keep")), "x");
+    EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("renamer.ini")});
 }
