@@ -65,5 +65,10 @@ Forms::Config programConfig(const QStringList &arguments)
     config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
     config.media = MediaLocator();
     config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
+    QString unknown;
+    config.names = NameDecoder::fromEnvironment(&unknown);
+    if (!unknown.isEmpty())
+        qWarning("%s: unknown encoding '%s', names that are not UTF-8 are read as %s",
+                 NameDecoder::environmentVariable(), qPrintable(unknown), qPrintable(config.names.encoding()));
     return config;
 }

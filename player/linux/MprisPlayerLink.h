@@ -22,7 +22,7 @@ public:
     MprisPlayerLink(QDBusConnection bus, Timeouts timeouts);
 
     bool isRunning(const QString &programPath) override;
-    void sendFile(const QString &fileName, const QString &programPath) override;
+    void sendFile(const QByteArray &nativePath, const QString &programPath) override;
     bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
 
     // The bus names of the running players, sorted.
@@ -32,7 +32,7 @@ public:
 
 private:
     bool canEditTracks(const QString &player) const;
-    void addTrack(const QString &player, const QString &fileName) const;
+    void addTrack(const QString &player, const QString &fileUrl) const;
     QVariant trackListProperty(const QString &player, const QString &property) const;
     // What AddTrack takes to put a file at the end of the player's list.
     QString lastTrack(const QString &player) const;

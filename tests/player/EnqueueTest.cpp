@@ -60,7 +60,11 @@ protected:
     void enqueue(const QString &winampPath, const QString &folder, const QStringList &names,
                  bool checked = true, int startWaitMs = 5000)
     {
-        Playfile::mnuEnqueue_Click({checked, winampPath, folder, names, startWaitMs}, *link, dialogs);
+        QList<NativeName> files;
+        for (const QString &name : names)
+            files.append(NativeName::fromText(name));
+        Playfile::mnuEnqueue_Click({checked, winampPath, NativeName::fromText(folder), files, startWaitMs}, *link,
+                                   dialogs);
     }
 
     // Everything the only player received before a last file sent now: calls are answered
