@@ -128,17 +128,18 @@ void RenamePass::previewPhase()
 QList<RenamePass::FileRef> RenamePass::commandLineFiles()
 {
     const CommandLine commandLine = m_host.commandLine();
-    m_sCmdFiles = ::commandLineFiles(commandLine);
-    const PathStyle style =
-        commandLine.form == CommandLine::Form::WindowsText ? PathStyle::Windows : PathStyle::Native;
     QList<FileRef> files;
-    for (const QString &path : m_sCmdFiles) {
-        if (style == PathStyle::Windows) {
-            files.append({NativeName::fromText(SplitPath(PathPart::Folder, path, style)),
-                          NativeName::fromText(SplitPath(PathPart::FileName, path, style))});
-            continue;
-        }
-        files.append(splitUnquoted(NativeName::fromText(path).native()));
+    if (commandLine.form == CommandLine::Form::WindowsText) {
+        m_sCmdFiles = ::commandLineFiles(commandLine);
+        for (const QString &path : std::as_const(m_sCmdFiles))
+            files.append({NativeName::fromText(SplitPath(PathPart::Folder, path, PathStyle::Windows)),
+                          NativeName::fromText(SplitPath(PathPart::FileName, path, PathStyle::Windows))});
+        return files;
+    }
+    m_sCmdFiles.clear();
+    for (const QByteArray &path : nativeCommandLineFiles(commandLine)) {
+        m_sCmdFiles.append(m_decoder.text(path));
+        files.append(splitUnquoted(path));
     }
     return files;
 }

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -59,12 +60,14 @@ void preferX11()
 #endif
 }
 
-Forms::Config programConfig(const QStringList &arguments)
+Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray> &nativeArguments)
 {
     Forms::Config config;
     config.appFolder = AppFolder::forExecutable(QCoreApplication::applicationDirPath());
     config.media = MediaLocator();
-    config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
+    config.commandLine = nativeArguments.size() == arguments.size() && !nativeArguments.isEmpty()
+        ? CommandLine::fromNativeArguments(nativeArguments, QFile::encodeName(QDir::currentPath()))
+        : CommandLine::fromArguments(arguments, QDir::currentPath());
     QString unknown;
     config.names = NameDecoder::fromEnvironment(&unknown);
     if (!unknown.isEmpty())

@@ -20,4 +20,6 @@ void preferX11();
 
 // The program's own set-up: its folder beside the executable (or the per-user data
 // folder), its media, and the command line's arguments (without the program name).
-Forms::Config programConfig(const QStringList &arguments);
+// Where the arguments' bytes are known (nativeArguments, same count), files are
+// addressed by them.
+Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray> &nativeArguments = {});

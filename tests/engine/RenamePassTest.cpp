@@ -355,6 +355,32 @@ TEST_F(LegacyNames, RepairThatGrowsPastTheLengthLimitIsReportedAndRenamesNothing
     EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{longName});
 }
 
+TEST_F(LegacyNames, CommandLineArgumentsAreTakenAsBytes)
+{
+    make("song\xe9 x.mp3");
+    host.cmd = CommandLine::fromNativeArguments({"song\xe9 x.mp3"}, files.nativePath());
+    pass.b_Arg = true;
+    dialogs.answer(QStringLiteral("1"));
+    previewAndRenameAll();
+    EXPECT_EQ(pass.sCmdFiles(), QStringList{files.path() + u"/songé x.mp3"_qs});
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"(Song\xc3\xa9) X.mp3"});
+}
+
+TEST_F(RenamePassTest, FileThatBecameAFolderSinceThePreviewIsNotRenamed)
+{
+    select({QStringLiteral("a b.mp3")});
+    host.mode = NamingMode::Capitalize;
+    pass.DoIt();
+    QFile::remove(files.filePath(QStringLiteral("a b.mp3")));
+    QDir(files.path()).mkdir(QStringLiteral("a b.mp3"));
+    selectAllEntries();
+    pass.DoIt();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("There was an error renaming the file: \r\n%1 Is a directory").arg(EISDIR)});
+    EXPECT_EQ(files.entries(), QStringList{QStringLiteral("a b.mp3")});
+}
+
 TEST_F(RenamePassTest, AwkwardNamesInEveryMode)
 {
     const QStringList names{QStringLiteral(".hidden.mp3"), QStringLiteral("a.b.c.mp3"), QStringLiteral("noext"),

@@ -122,6 +122,19 @@ TEST_F(EnqueueTest, TenSelectedFilesArriveInListOrderAsFileUrls)
         EXPECT_TRUE(call.endsWith(QLatin1String("\t0"))) << qPrintable(call);
 }
 
+// The URL carries the very bytes, so twins that show alike stay two files.
+TEST_F(EnqueueTest, NamesThatAreNotTextArriveByTheirBytes)
+{
+    auto player = startPlayer(QStringLiteral("vlc"), true);
+    const NativeName folder("/m/Caf\xe9", QString());
+    Playfile::mnuEnqueue_Click({true, QStringLiteral("/usr/bin/vlc"), folder,
+                                {NativeName("song\xe9.mp3", QString()), NativeName("song\xef\xbf\xbd.mp3", QString())},
+                                5000},
+                               *link, dialogs);
+    EXPECT_EQ(player->addedUrls(2), (QStringList{QStringLiteral("file:///m/Caf%E9/song%E9.mp3"),
+                                                  QStringLiteral("file:///m/Caf%E9/song%EF%BF%BD.mp3")}));
+}
+
 TEST_F(EnqueueTest, FolderAtTheRootGetsOneSeparator)
 {
     auto player = startPlayer(QStringLiteral("vlc"), true);
