@@ -120,16 +120,19 @@ TEST_F(LegacyNamesCli, UnknownEncodingIsAUsageErrorAndTouchesNothing)
     }
 }
 
-TEST_F(LegacyNamesCli, OnlyRegularFilesAreRenamed)
+// Hidden names are left out of the window's lists only: one named on purpose is taken.
+TEST_F(LegacyNamesCli, OnlyRegularFilesAreRenamedHiddenOnesIncluded)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.mp3")));
     ASSERT_EQ(::mkfifo((dir.nativePath() + "/pipe.mp3").constData(), 0644), 0);
     dir.writeNative("a b.mp3");
-    const RawProcess::Result r = run({"rename", "--mode", "capitalize", "folder.mp3", "pipe.mp3", "a b.mp3"});
+    dir.writeNative(".x_y.mp3");
+    const RawProcess::Result r =
+        run({"rename", "--mode", "remove-underscore", "folder.mp3", "pipe.mp3", "a b.mp3", ".x_y.mp3"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("folder.mp3: is a folder, not a file")) << r.err.constData();
     EXPECT_TRUE(r.err.contains("pipe.mp3: is not a regular file")) << r.err.constData();
-    EXPECT_EQ(dir.nativeEntries(), (QList<QByteArray>{"A B.mp3", "folder.mp3", "pipe.mp3"}));
+    EXPECT_EQ(dir.nativeEntries(), (QList<QByteArray>{".x y.mp3", "a b.mp3", "folder.mp3", "pipe.mp3"}));
 }
 
 } // namespace
