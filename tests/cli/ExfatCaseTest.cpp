@@ -63,6 +63,13 @@ public:
     QString folder() const { return m_folder; }
 
 private:
+    static QString toolPath(const QString &program)
+    {
+        const QString path = QStandardPaths::findExecutable(program);
+        return path.isEmpty() ? QStandardPaths::findExecutable(program, {QStringLiteral("/sbin"), QStringLiteral("/usr/sbin")})
+                              : path;
+    }
+
     static QString missingTools()
     {
         if (::geteuid() != 0)
@@ -72,8 +79,7 @@ private:
                 return QStringLiteral("%1 is missing").arg(QLatin1String(device));
         }
         for (const char *program : {"mkfs.exfat", "mount.exfat-fuse", "losetup", "umount"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()
-                && QStandardPaths::findExecutable(QString::fromLatin1(program), {QStringLiteral("/sbin"), QStringLiteral("/usr/sbin")}).isEmpty())
+            if (toolPath(QString::fromLatin1(program)).isEmpty())
                 return QStringLiteral("%1 is not installed").arg(QLatin1String(program));
         }
         return {};
@@ -81,12 +87,9 @@ private:
 
     static bool tool(const QString &program, const QStringList &args, QString *output = nullptr)
     {
-        QString path = QStandardPaths::findExecutable(program);
-        if (path.isEmpty())
-            path = QStandardPaths::findExecutable(program, {QStringLiteral("/sbin"), QStringLiteral("/usr/sbin")});
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(path, args);
+        p.start(toolPath(program), args);
         const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
         if (output)
             *output = QString::fromLocal8Bit(p.readAll());

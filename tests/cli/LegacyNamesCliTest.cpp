@@ -24,10 +24,6 @@ class LegacyNamesCli : public ::testing::Test
 protected:
     LegacyNamesCli() { cli.workingFolder = dir.nativePath(); }
     RawProcess::Result run(const QList<QByteArray> &args) { return cli.run(args); }
-    Id3v1Record tagOf(const QByteArray &name) const
-    {
-        return Id3v1Record::parse(dir.readNative(name).right(Id3v1Record::Size));
-    }
 
     TempDir dir;
     RawProcess cli{MARLUNE_CLI_PATH, {}, {}};
@@ -69,18 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TwinCase{"set", {"tag", "set", "--album", "Kept apart"}, "", true},
                       TwinCase{"auto", {"tag", "auto"}, "", true},
                       TwinCase{"rename", {"rename", "--mode", "capitalize"}, " -> (A) Song", true}));
-
-TEST_F(LegacyNamesCli, LegacyNameIsShownTaggedFromItsNameAndRenamedToUtf8)
-{
-    dir.writeNative("(bj\xf6rk) j\xf3ga.mp3", taggedAudio(QString()));
-    RawProcess::Result r = run({"tag", "auto", "(bj\xf6rk) j\xf3ga.mp3"});
-    ASSERT_EQ(r.status, 0) << r.err.constData();
-    EXPECT_EQ(tagOf("(bj\xf6rk) j\xf3ga.mp3").artist, u"björk"_qs);
-    r = run({"rename", "--words", "1", "(bj\xf6rk) j\xf3ga.mp3"});
-    EXPECT_EQ(r.status, 0) << r.err.constData();
-    EXPECT_EQ(r.out, "(bj\xc3\xb6rk) j\xc3\xb3ga.mp3 -> (Bj\xc3\xb6rk) J\xc3\xb3ga.mp3\n");
-    EXPECT_EQ(dir.nativeEntries(), QList<QByteArray>{"(Bj\xc3\xb6rk) J\xc3\xb3ga.mp3"});
-}
 
 TEST_F(LegacyNamesCli, LegacyEncodingComesFromTheOptionOrTheEnvironment)
 {

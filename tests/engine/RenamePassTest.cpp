@@ -295,7 +295,7 @@ protected:
     }
 };
 
-TEST_F(LegacyNames, EveryModeRepairsTheEncodingEvenWhenTheTextIsAlreadyRight)
+TEST_F(LegacyNames, RenamingRepairsTheEncodingEvenWhenTheTextIsAlreadyRight)
 {
     const QByteArray bjork = make("(bj\xf6rk) j\xf3ga.mp3");
     const QByteArray cafe = make("Caf\xe9 Bar.mp3");
@@ -365,20 +365,6 @@ TEST_F(LegacyNames, CommandLineArgumentsAreTakenAsBytes)
     EXPECT_EQ(pass.sCmdFiles(), QStringList{files.path() + u"/songé x.mp3"_qs});
     EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
     EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"(Song\xc3\xa9) X.mp3"});
-}
-
-TEST_F(RenamePassTest, FileThatBecameAFolderSinceThePreviewIsNotRenamed)
-{
-    select({QStringLiteral("a b.mp3")});
-    host.mode = NamingMode::Capitalize;
-    pass.DoIt();
-    QFile::remove(files.filePath(QStringLiteral("a b.mp3")));
-    QDir(files.path()).mkdir(QStringLiteral("a b.mp3"));
-    selectAllEntries();
-    pass.DoIt();
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{QStringLiteral("There was an error renaming the file: \r\n%1 Is a directory").arg(EISDIR)});
-    EXPECT_EQ(files.entries(), QStringList{QStringLiteral("a b.mp3")});
 }
 
 TEST_F(RenamePassTest, AwkwardNamesInEveryMode)

@@ -61,14 +61,6 @@ TEST_F(SafeRenameTest, RefusesTargetsThatAreNoFileName)
     EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("a.mp3")});
 }
 
-TEST_F(SafeRenameTest, AddressesTheExactBytesBesideATwinThatDecodesAlike)
-{
-    dir.writeNative("song\xe9.mp3");
-    dir.writeNative("song\xef\xbf\xbd.mp3");
-    EXPECT_TRUE(SafeRename(dir.nativePath() + '/', "song\xe9.mp3", "Song\xc3\xa9.mp3", fs).ok());
-    EXPECT_EQ(dir.entries(), (QStringList{QStringLiteral("Song\u00e9.mp3"), QStringLiteral("song\ufffd.mp3")}));
-}
-
 // Only a regular file is renamed, whatever the name has become since the preview.
 TEST_F(SafeRenameTest, RefusesFoldersPipesAndSocketsWithAReason)
 {
