@@ -3,6 +3,7 @@
 #ifdef Q_OS_WIN
 #include <QDir>
 #else
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +24,11 @@ QList<NativeDirectory::Entry> NativeDirectory::list(const QByteArray &folder)
         entries.append({info.fileName().toUtf8(), kind});
     }
     return entries;
+}
+
+QByteArray NativeDirectory::current()
+{
+    return QDir::currentPath().toUtf8();
 }
 
 #else
@@ -68,6 +74,17 @@ QList<NativeDirectory::Entry> NativeDirectory::list(const QByteArray &folder)
     }
     ::closedir(dir);
     return entries;
+}
+
+QByteArray NativeDirectory::current()
+{
+    QByteArray path(4096, '\0');
+    while (!::getcwd(path.data(), size_t(path.size()))) {
+        if (errno != ERANGE)
+            return {};
+        path.resize(path.size() * 2);
+    }
+    return QByteArray(path.constData());
 }
 
 #endif

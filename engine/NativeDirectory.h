@@ -18,4 +18,6 @@ public:
 
     // Every entry but "." and "..", unsorted; empty when the folder cannot be read.
     static QList<Entry> list(const QByteArray &folder);
+    // The current folder's path, which Qt would give decoded.
+    static QByteArray current();
 };

@@ -30,6 +30,9 @@ bool isExistsError(int code)
     return classifyRenameError(code) == RenameFailure::TargetExists;
 }
 
+// The longest name most file systems take, in bytes (in UTF-16 units on Windows).
+constexpr qsizetype kNameMax = 255;
+
 #ifdef Q_OS_WIN
 constexpr int kInvalidName = ERROR_INVALID_NAME;
 
@@ -121,9 +124,12 @@ RenameResult renameThroughTemporaryName(FileSystem &fs, const QByteArray &folder
 {
     QByteArray temporary;
     int code = 0;
-    // Short, so that a name near the length limit still has room for its stand-in.
+    // The old name stays in the stand-in, so a file stranded by a crash between the two
+    // steps can be told; a name near the length limit gets a short stand-in instead.
+    const QByteArray oldName = from.mid(folder.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + ".marlune-case-" + QByteArray::number(attempt);
+        const QByteArray prefix = ".marlune-" + QByteArray::number(attempt) + '-';
+        temporary = folder + (prefix.size() + oldName.size() <= kNameMax ? prefix + oldName : prefix);
         code = moveNoReplace(fs, from, temporary);
         if (!isExistsError(code))
             break;

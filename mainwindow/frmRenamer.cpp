@@ -4,6 +4,7 @@
 #include "ChromeArt.h"
 #include "Enqueue.h"
 #include "FileList.h"
+#include "NativeDirectory.h"
 #include "FolderList.h"
 #include "MainSettings.h"
 #include "MenuLabelLayout.h"
@@ -227,7 +228,7 @@ void frmRenamer::Form_Load()
     fillDrives();
     {
         const QSignalBlocker quiet(Dir1);
-        Dir1->setPath(QDir::currentPath());
+        Dir1->setFolder(NativeDirectory::current());
     }
     selectDrive(driveOf(Dir1->path()));
     File1->setFolder(Dir1->folder());
