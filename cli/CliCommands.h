@@ -2,7 +2,6 @@
 
 #include "CliIo.h"
 
-#include <QStringList>
 #include <span>
 
 // One sub-command of marlune-cli: its name, a one-line summary for --help, and the
@@ -11,7 +10,7 @@ struct CliCommand
 {
     const char *name;
     const char *summary;
-    int (*run)(const QStringList &args, CliIo &io);
+    int (*run)(const CliArgs &args, CliIo &io);
 };
 
 // Every command, in the order --help lists them.

@@ -1,15 +1,32 @@
 #pragma once
 
+#include "NameDecoder.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
 #include <QTextStream>
 
-// The three standard streams of one command-line run. Commands write through
-// this, never to std::cout directly, so they stay testable in-process too.
+// The three standard streams of one command-line run, and how the run shows file
+// names that are not UTF-8 (--legacy-encoding). Commands write through this, never to
+// std::cout directly, so they stay testable in-process too.
 struct CliIo
 {
     QTextStream &out;
     QTextStream &err;
     QTextStream &in;
+    NameDecoder names;
 };
+
+// A command's arguments exactly as the system handed them over: FILE arguments are
+// the files' native names, never decoded and encoded again.
+using CliArgs = QList<QByteArray>;
+
+// An argument that is an option or its value, as text.
+inline QString argText(const QByteArray &arg)
+{
+    return QString::fromLocal8Bit(arg);
+}
 
 // Exit statuses shared by every command.
 enum CliStatus : int { CliOk = 0, CliFailed = 1, CliUsage = 2 };

@@ -2,9 +2,9 @@
 
 #include "GenreTable.h"
 
-int runGenres(const QStringList &args, CliIo &io)
+int runGenres(const CliArgs &args, CliIo &io)
 {
-    if (!args.isEmpty() && args.first() != QLatin1String("--help")) {
+    if (!args.isEmpty() && args.first() != "--help") {
         io.err << "Usage: marlune-cli genres\n";
         return CliUsage;
     }

@@ -2,13 +2,12 @@
 
 #include "AppFolder.h"
 #include "Dialogs.h"
+#include "FileSystem.h"
 #include "MarluneVersion.h"
 #include "NameNormaliser.h"
 #include "RenameHost.h"
 #include "RenamePass.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,10 +23,13 @@ const char *const kRenameUsage =
     "                the count is asked for each file on standard error and read as one\n"
     "                line of standard input (end of input cancels that file)\n"
     "  --dry-run     only show the new names\n"
+    "  --legacy-encoding NAME  how names that are not UTF-8 are read (default\n"
+    "                windows-1252); new names are always written in UTF-8\n"
     "  --help        show this help\n"
     "  --version     show the version\n"
     "\n"
-    "Exit status: 0 all renamed, 1 a rename failed or a FILE is missing, 2 usage error.\n";
+    "Exit status: 0 all renamed, 1 a rename failed or a FILE is missing or no file,\n"
+    "2 usage error.\n";
 
 struct RenameOptions
 {
@@ -36,7 +38,7 @@ struct RenameOptions
     bool dryRun = false;
     bool help = false;
     bool version = false;
-    QStringList files;
+    CliArgs files;
     QString error;
 };
 
@@ -60,17 +62,17 @@ RenameOptions withError(RenameOptions o, const QString &error)
 }
 
 // Options may come before, between or after the files; "--" ends them.
-RenameOptions parseOptions(const QStringList &args)
+RenameOptions parseOptions(const CliArgs &args)
 {
     RenameOptions o;
     bool optionsEnded = false;
     bool wordsGiven = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        QString arg = args.at(i);
-        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
-            o.files.append(arg);
+        if (optionsEnded || !args.at(i).startsWith('-') || args.at(i) == "-") {
+            o.files.append(args.at(i));
             continue;
         }
+        QString arg = argText(args.at(i));
         QString value;
         const qsizetype eq = arg.indexOf(QLatin1Char('='));
         const bool inlineValue = arg.startsWith(QLatin1String("--")) && eq > 0;
@@ -83,7 +85,7 @@ RenameOptions parseOptions(const QStringList &args)
                 return true;
             if (i + 1 >= args.size())
                 return false;
-            value = args.at(++i);
+            value = argText(args.at(++i));
             return true;
         };
         if (arg == QLatin1String("--")) {
@@ -108,7 +110,7 @@ RenameOptions parseOptions(const QStringList &args)
             o.words = words;
             wordsGiven = true;
         } else {
-            return withError(o, QStringLiteral("unknown option '%1'").arg(args.at(i)));
+            return withError(o, QStringLiteral("unknown option '%1'").arg(argText(args.at(i))));
         }
     }
     if (wordsGiven && o.mode != NamingMode::Format)
@@ -172,33 +174,35 @@ private:
     NamingMode m_mode;
 };
 
-// Keeps the existing files, reporting the others; a name that was not valid UTF-8
-// cannot be addressed again, so it is reported too.
-QStringList existingFiles(const QStringList &files, CliIo &io)
+// Keeps the regular files, reporting the others. Relative paths stay relative: the
+// bytes given are the name, whatever the current folder's own name is.
+CliArgs existingFiles(const CliArgs &files, CliIo &io)
 {
-    QStringList existing;
+    CliArgs existing;
     existing.reserve(files.size());
-    const QDir base = QDir::current();
-    for (const QString &file : files) {
-        const QString path = QDir::isAbsolutePath(file) ? file : base.filePath(file);
-        // isDir() fetches everything else with one stat.
-        const QFileInfo info(path);
-        const bool isDir = info.isDir();
-        if (file.contains(QChar::ReplacementCharacter))
-            io.err << "marlune-cli rename: " << file << ": name is not valid UTF-8, not renamed\n";
-        else if (isDir)
-            io.err << "marlune-cli rename: " << file << ": is a folder, not a file\n";
-        else if (!info.exists() && !info.isSymLink())
-            io.err << "marlune-cli rename: " << file << ": no such file\n";
-        else
-            existing.append(path);
+    for (const QByteArray &file : files) {
+        const QString shown = io.names.text(file);
+        switch (FileSystem::native().kind(file)) {
+        case FileSystem::Kind::File:
+            existing.append(file);
+            break;
+        case FileSystem::Kind::Folder:
+            io.err << "marlune-cli rename: " << shown << ": is a folder, not a file\n";
+            break;
+        case FileSystem::Kind::Other:
+            io.err << "marlune-cli rename: " << shown << ": is not a regular file (a socket, device or pipe)\n";
+            break;
+        case FileSystem::Kind::Missing:
+            io.err << "marlune-cli rename: " << shown << ": no such file\n";
+            break;
+        }
     }
     return existing;
 }
 
 } // namespace
 
-int runRename(const QStringList &args, CliIo &io)
+int runRename(const CliArgs &args, CliIo &io)
 {
     const RenameOptions options = parseOptions(args);
     if (!options.error.isEmpty()) {
@@ -214,7 +218,7 @@ int runRename(const QStringList &args, CliIo &io)
         return CliOk;
     }
 
-    const QStringList files = existingFiles(options.files, io);
+    const CliArgs files = existingFiles(options.files, io);
     const bool allFound = files.size() == options.files.size();
 
     // The answer store of this run is private, so a window's pending preview is untouched.
@@ -226,6 +230,7 @@ int runRename(const QStringList &args, CliIo &io)
     TerminalDialogs dialogs(io, options.words);
     TerminalHost host(options.mode);
     RenamePass pass(host, dialogs, AppFolder(storeFolder.path()));
+    pass.setNameDecoder(io.names);
     pass.previewFiles(files, options.mode);
 
     const QList<RenamePass::Entry> &entries = pass.entries();

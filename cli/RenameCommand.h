@@ -2,7 +2,6 @@
 
 #include "CliIo.h"
 
-#include <QStringList>
 
 // marlune-cli rename [--mode MODE] [--words N] [--dry-run] FILE...
-int runRename(const QStringList &args, CliIo &io);
+int runRename(const CliArgs &args, CliIo &io);

@@ -77,9 +77,9 @@ void printTag(CliIo &io, const QString &path, const Veltro &v)
     io.out << '\n';
 }
 
-int runShow(QStringList args, CliIo &io)
+int runShow(CliArgs args, CliIo &io)
 {
-    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
+    const bool json = args.removeAll(QByteArray("--json")) > 0;
     if (args.isEmpty())
         return usageError(io, QStringLiteral("show needs at least one FILE"));
     Veltro veltro;
@@ -87,8 +87,9 @@ int runShow(QStringList args, CliIo &io)
     // The JSON array is written one object at a time, so a long list of files is
     // never held in memory as one document.
     const char *separator = "[\n";
-    for (const QString &path : args) {
-        veltro.setTag_file(path);
+    for (const QByteArray &file : std::as_const(args)) {
+        veltro.setTag_file(io.names.decode(file));
+        const QString path = veltro.tag_file();
         if (ErrorInfo e = veltro.loadError()) {
             reportFailure(io, failureText(e, path));
             status = CliFailed;
@@ -139,7 +140,7 @@ bool isYear(const QString &value)
 }
 
 // Splits "tag set" arguments into field changes and files; a message on bad input.
-std::optional<QString> parseSet(const QStringList &args, FieldChanges &changes, QStringList &files)
+std::optional<QString> parseSet(const CliArgs &args, FieldChanges &changes, CliArgs &files)
 {
     static const QList<std::pair<QString, int>> textOptions = {
         {QStringLiteral("--title"), TagEditorModel::Title},   {QStringLiteral("--artist"), TagEditorModel::Artist},
@@ -147,18 +148,18 @@ std::optional<QString> parseSet(const QStringList &args, FieldChanges &changes, 
         {QStringLiteral("--comment"), TagEditorModel::Comment},
     };
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == QLatin1String("--")) {
+        if (args.at(i) == "--") {
             files += args.mid(i + 1);
             break;
         }
-        if (!arg.startsWith(QLatin1String("--"))) {
-            files << arg;
+        if (!args.at(i).startsWith("--")) {
+            files << args.at(i);
             continue;
         }
+        const QString arg = argText(args.at(i));
         if (i + 1 >= args.size())
             return QStringLiteral("%1 needs a value").arg(arg);
-        const QString value = args.at(++i);
+        const QString value = argText(args.at(++i));
         if (arg == QLatin1String("--genre")) {
             changes.genreIndex = genreListIndex(value);
             if (!changes.genreIndex)
@@ -179,16 +180,16 @@ std::optional<QString> parseSet(const QStringList &args, FieldChanges &changes, 
     return std::nullopt;
 }
 
-int runSet(const QStringList &args, CliIo &io)
+int runSet(const CliArgs &args, CliIo &io)
 {
     FieldChanges changes;
-    QStringList files;
+    CliArgs files;
     if (const auto problem = parseSet(args, changes, files))
         return usageError(io, *problem);
     TagEditorModel editor;
     int status = CliOk;
-    for (const QString &path : files) {
-        editor.DisplayInfo(path);
+    for (const QByteArray &file : std::as_const(files)) {
+        editor.DisplayInfo(io.names.decode(file));
         for (size_t index = 0; index < changes.texts.size(); ++index) {
             if (changes.texts[index])
                 editor.setTxtTag(int(index), *changes.texts[index]);
@@ -203,14 +204,14 @@ int runSet(const QStringList &args, CliIo &io)
     return status;
 }
 
-int runAuto(const QStringList &files, CliIo &io)
+int runAuto(const CliArgs &files, CliIo &io)
 {
     if (files.isEmpty())
         return usageError(io, QStringLiteral("auto needs at least one FILE"));
     TagEditorModel editor;
     int status = CliOk;
-    for (const QString &path : files) {
-        if (ErrorInfo e = editor.autoTagFile(path)) {
+    for (const QByteArray &file : files) {
+        if (ErrorInfo e = editor.autoTagFile(io.names.decode(file))) {
             reportFailure(io, editor.writeFailureText(e));
             status = CliFailed;
         }
@@ -220,21 +221,21 @@ int runAuto(const QStringList &files, CliIo &io)
 
 } // namespace
 
-int runTag(const QStringList &args, CliIo &io)
+int runTag(const CliArgs &args, CliIo &io)
 {
     if (args.isEmpty())
         return usageError(io, QStringLiteral("which of show, set, auto?"));
-    const QString sub = args.first();
-    const QStringList rest = args.mid(1);
-    if (sub == QLatin1String("--help") || rest.contains(QLatin1String("--help"))) {
+    const QByteArray sub = args.first();
+    const CliArgs rest = args.mid(1);
+    if (sub == "--help" || rest.contains("--help")) {
         io.out << kUsage;
         return CliOk;
     }
-    if (sub == QLatin1String("show"))
+    if (sub == "show")
         return runShow(rest, io);
-    if (sub == QLatin1String("set"))
+    if (sub == "set")
         return runSet(rest, io);
-    if (sub == QLatin1String("auto"))
+    if (sub == "auto")
         return runAuto(rest, io);
-    return usageError(io, QStringLiteral("unknown sub-command '%1'").arg(sub));
+    return usageError(io, QStringLiteral("unknown sub-command '%1'").arg(argText(sub)));
 }

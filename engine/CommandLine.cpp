@@ -43,6 +43,17 @@ CommandLine CommandLine::fromArguments(const QStringList &arguments, const QStri
     return c;
 }
 
+CommandLine CommandLine::fromNativeArguments(const QList<QByteArray> &arguments, const QByteArray &workingFolder)
+{
+    QStringList texts;
+    for (const QByteArray &argument : arguments)
+        texts.append(QString::fromLocal8Bit(argument));
+    CommandLine c = fromArguments(texts, QString::fromLocal8Bit(workingFolder));
+    c.nativeArguments = arguments;
+    c.nativeWorkingFolder = workingFolder;
+    return c;
+}
+
 bool CommandLine::isEmpty() const
 {
     return form == Form::WindowsText ? text.isEmpty() : arguments.isEmpty();
@@ -80,6 +91,26 @@ QStringList ParseArgumentList(const QStringList &arguments, const QString &worki
             break;
         if (endsWithRecognisedExtension(argument))
             files.append(base.absoluteFilePath(argument));
+    }
+    return files;
+}
+
+QList<QByteArray> nativeCommandLineFiles(const CommandLine &commandLine)
+{
+    QList<QByteArray> files;
+    if (commandLine.form == CommandLine::Form::WindowsText || commandLine.nativeArguments.isEmpty()) {
+        for (const QString &path : commandLineFiles(commandLine))
+            files.append(path.toUtf8());
+        return files;
+    }
+    // The extensions are ASCII, so the bytes are tested as the text would be.
+    for (const QByteArray &argument : commandLine.nativeArguments) {
+        if (files.size() == maxCommandLineFiles)
+            break;
+        if (!endsWithRecognisedExtension(QString::fromLatin1(argument.right(5))))
+            continue;
+        const bool absolute = argument.startsWith('/');
+        files.append(absolute ? argument : commandLine.nativeWorkingFolder + '/' + argument);
     }
     return files;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +15,14 @@ struct CommandLine
     QString text;
     QStringList arguments;
     QString workingFolder;
+    // The arguments and folder as the system gave them, when known: file names need
+    // not be UTF-8, and only these bytes address such a file.
+    QList<QByteArray> nativeArguments;
+    QByteArray nativeWorkingFolder;
 
     static CommandLine fromText(const QString &text);
     static CommandLine fromArguments(const QStringList &arguments, const QString &workingFolder);
+    static CommandLine fromNativeArguments(const QList<QByteArray> &arguments, const QByteArray &workingFolder);
     bool isEmpty() const;
 };
 
@@ -36,3 +43,6 @@ QStringList ParseArgumentList(const QStringList &arguments, const QString &worki
 
 // The files a command line names, in whichever form it came.
 QStringList commandLineFiles(const CommandLine &commandLine);
+// The same by their native paths: the given bytes when the arguments came as bytes,
+// else the UTF-8 form of the paths.
+QList<QByteArray> nativeCommandLineFiles(const CommandLine &commandLine);

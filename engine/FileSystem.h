@@ -1,27 +1,37 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The few file-system calls a rename needs, behind an interface so tests can make them
 // fail the way a busy file, a locked folder or a read-only disk does, even as root.
-// Every call returns 0 on success or the platform's error code (errno on Linux,
-// GetLastError() on Windows).
+// Paths are native bytes (NativeName::native), never text re-encoded. Every call
+// returns 0 on success or the platform's error code (errno on Linux, GetLastError() on
+// Windows).
 class FileSystem
 {
 public:
+    enum class Kind { Missing, File, Folder, Other };
+
     virtual ~FileSystem();
 
     // Renames without ever replacing an existing target.
-    virtual int renameNoReplace(const QString &from, const QString &to) = 0;
-    virtual int hardLink(const QString &from, const QString &to) = 0;
-    virtual int removeFile(const QString &path) = 0;
+    virtual int renameNoReplace(const QByteArray &from, const QByteArray &to) = 0;
+    virtual int hardLink(const QByteArray &from, const QByteArray &to) = 0;
+    virtual int removeFile(const QByteArray &path) = 0;
     // A plain rename, which would replace a target; only used after checking none exists.
-    virtual int renameReplacing(const QString &from, const QString &to) = 0;
+    virtual int renameReplacing(const QByteArray &from, const QByteArray &to) = 0;
     // Whether anything, even a dangling link, has this name.
-    virtual bool exists(const QString &path) = 0;
-    // Whether both names lead to the same file (as two spellings do on a file system that
-    // ignores letter case).
-    virtual bool sameFile(const QString &a, const QString &b) = 0;
+    virtual bool exists(const QByteArray &path) = 0;
+    // Whether both names lead to the same file by its identity (device and inode), as
+    // two spellings do on most file systems that ignore letter case.
+    virtual bool sameFile(const QByteArray &a, const QByteArray &b) = 0;
+    // What the name leads to, links followed: only a regular file is renamed.
+    virtual Kind kind(const QByteArray &path) = 0;
+    // Whether the folder's listing holds this name byte for byte. A file system that
+    // ignores case finds "Song.mp3" when asked for it, but lists it as "song.mp3". When
+    // the folder cannot be read it answers true: nothing can then be taken for the same.
+    virtual bool listsName(const QByteArray &folder, const QByteArray &name) = 0;
     virtual QString describe(int code) const = 0;
 
     // The real file system. Stateless, so one shared instance is enough.

@@ -1,13 +1,13 @@
 #include "NativeFileSystem.h"
 
-#include <QFile>
-
 #ifdef Q_OS_WIN
+#include <string>
 #include <windows.h>
 #else
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -26,38 +26,59 @@ FileSystem &FileSystem::native()
 
 namespace {
 int lastError(BOOL ok) { return ok ? 0 : int(GetLastError()); }
-const wchar_t *w(const QString &s) { return reinterpret_cast<const wchar_t *>(s.utf16()); }
+// Native names on Windows are kept as the UTF-8 form of their UTF-16 text.
+std::wstring w(const QByteArray &s) { return QString::fromUtf8(s).toStdWString(); }
 } // namespace
 
-int NativeFileSystem::renameNoReplace(const QString &from, const QString &to)
+int NativeFileSystem::renameNoReplace(const QByteArray &from, const QByteArray &to)
 {
-    return lastError(MoveFileExW(w(from), w(to), 0));
+    return lastError(MoveFileExW(w(from).c_str(), w(to).c_str(), 0));
 }
 
-int NativeFileSystem::hardLink(const QString &from, const QString &to)
+int NativeFileSystem::hardLink(const QByteArray &from, const QByteArray &to)
 {
-    return lastError(CreateHardLinkW(w(to), w(from), nullptr));
+    return lastError(CreateHardLinkW(w(to).c_str(), w(from).c_str(), nullptr));
 }
 
-int NativeFileSystem::removeFile(const QString &path)
+int NativeFileSystem::removeFile(const QByteArray &path)
 {
-    return lastError(DeleteFileW(w(path)));
+    return lastError(DeleteFileW(w(path).c_str()));
 }
 
-int NativeFileSystem::renameReplacing(const QString &from, const QString &to)
+int NativeFileSystem::renameReplacing(const QByteArray &from, const QByteArray &to)
 {
-    return lastError(MoveFileExW(w(from), w(to), MOVEFILE_REPLACE_EXISTING));
+    return lastError(MoveFileExW(w(from).c_str(), w(to).c_str(), MOVEFILE_REPLACE_EXISTING));
 }
 
-bool NativeFileSystem::exists(const QString &path)
+bool NativeFileSystem::exists(const QByteArray &path)
 {
-    return GetFileAttributesW(w(path)) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(w(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool NativeFileSystem::sameFile(const QString &a, const QString &b)
+bool NativeFileSystem::sameFile(const QByteArray &a, const QByteArray &b)
 {
     // MoveFileExW itself accepts a change of letter case on the same file.
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+    return QString::compare(QString::fromUtf8(a), QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
+}
+
+FileSystem::Kind NativeFileSystem::kind(const QByteArray &path)
+{
+    const DWORD attributes = GetFileAttributesW(w(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Kind::Missing;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return Kind::Folder;
+    return (attributes & FILE_ATTRIBUTE_DEVICE) ? Kind::Other : Kind::File;
+}
+
+bool NativeFileSystem::listsName(const QByteArray &folder, const QByteArray &name)
+{
+    WIN32_FIND_DATAW found;
+    const HANDLE h = FindFirstFileW(w(folder + name).c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE)
+        return true;
+    FindClose(h);
+    return QString::fromWCharArray(found.cFileName).toUtf8() == name;
 }
 
 QString NativeFileSystem::describe(int code) const
@@ -79,50 +100,76 @@ int result(int rc)
     return rc == 0 ? 0 : errno;
 }
 
-QByteArray n(const QString &path)
+const char *n(const QByteArray &path)
 {
-    return QFile::encodeName(path);
+    return path.constData();
 }
 
 } // namespace
 
-int NativeFileSystem::renameNoReplace(const QString &from, const QString &to)
+int NativeFileSystem::renameNoReplace(const QByteArray &from, const QByteArray &to)
 {
 #ifdef SYS_renameat2
-    return result(int(::syscall(SYS_renameat2, AT_FDCWD, n(from).constData(), AT_FDCWD, n(to).constData(),
+    return result(int(::syscall(SYS_renameat2, AT_FDCWD, n(from), AT_FDCWD, n(to),
                                 1u /* RENAME_NOREPLACE */)));
 #else
     return EINVAL;
 #endif
 }
 
-int NativeFileSystem::hardLink(const QString &from, const QString &to)
+int NativeFileSystem::hardLink(const QByteArray &from, const QByteArray &to)
 {
-    return result(::link(n(from).constData(), n(to).constData()));
+    return result(::link(n(from), n(to)));
 }
 
-int NativeFileSystem::removeFile(const QString &path)
+int NativeFileSystem::removeFile(const QByteArray &path)
 {
-    return result(::unlink(n(path).constData()));
+    return result(::unlink(n(path)));
 }
 
-int NativeFileSystem::renameReplacing(const QString &from, const QString &to)
+int NativeFileSystem::renameReplacing(const QByteArray &from, const QByteArray &to)
 {
-    return result(std::rename(n(from).constData(), n(to).constData()));
+    return result(std::rename(n(from), n(to)));
 }
 
-bool NativeFileSystem::exists(const QString &path)
+bool NativeFileSystem::exists(const QByteArray &path)
 {
     struct stat st;
-    return ::lstat(n(path).constData(), &st) == 0;
+    return ::lstat(n(path), &st) == 0;
 }
 
-bool NativeFileSystem::sameFile(const QString &a, const QString &b)
+bool NativeFileSystem::sameFile(const QByteArray &a, const QByteArray &b)
 {
     struct stat sa, sb;
-    if (::lstat(n(a).constData(), &sa) != 0 || ::lstat(n(b).constData(), &sb) != 0)
+    if (::lstat(n(a), &sa) != 0 || ::lstat(n(b), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+FileSystem::Kind NativeFileSystem::kind(const QByteArray &path)
+{
+    struct stat st;
+    if (::stat(n(path), &st) != 0)
+        return ::lstat(n(path), &st) == 0 ? Kind::Other : Kind::Missing;
+    if (S_ISREG(st.st_mode))
+        return Kind::File;
+    return S_ISDIR(st.st_mode) ? Kind::Folder : Kind::Other;
+}
+
+bool NativeFileSystem::listsName(const QByteArray &folder, const QByteArray &name)
+{
+    DIR *dir = ::opendir(folder.isEmpty() ? "." : n(folder));
+    if (!dir)
+        return true;
+    bool listed = false;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (name == entry->d_name) {
+            listed = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return listed;
 }
 
 QString NativeFileSystem::describe(int code) const

@@ -6,11 +6,13 @@
 class NativeFileSystem : public FileSystem
 {
 public:
-    int renameNoReplace(const QString &from, const QString &to) override;
-    int hardLink(const QString &from, const QString &to) override;
-    int removeFile(const QString &path) override;
-    int renameReplacing(const QString &from, const QString &to) override;
-    bool exists(const QString &path) override;
-    bool sameFile(const QString &a, const QString &b) override;
+    int renameNoReplace(const QByteArray &from, const QByteArray &to) override;
+    int hardLink(const QByteArray &from, const QByteArray &to) override;
+    int removeFile(const QByteArray &path) override;
+    int renameReplacing(const QByteArray &from, const QByteArray &to) override;
+    bool exists(const QByteArray &path) override;
+    bool sameFile(const QByteArray &a, const QByteArray &b) override;
+    Kind kind(const QByteArray &path) override;
+    bool listsName(const QByteArray &folder, const QByteArray &name) override;
     QString describe(int code) const override;
 };

@@ -1,3 +1,16 @@
 #include "RenameHost.h"
 
 RenameHost::~RenameHost() = default;
+
+QList<NativeName> RenameHost::selectedFiles() const
+{
+    QList<NativeName> files;
+    for (const QString &name : selectedFileNames())
+        files.append(NativeName::fromText(name));
+    return files;
+}
+
+NativeName RenameHost::currentFolderName() const
+{
+    return NativeName::fromText(currentFolder());
+}

@@ -2,6 +2,9 @@
 
 #include "CommandLine.h"
 #include "NamingMode.h"
+#include "NativeName.h"
+
+#include <QList>
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +20,10 @@ public:
     virtual QStringList selectedFileNames() const = 0;
     // Dir1.Path: the folder File1 lists.
     virtual QString currentFolder() const = 0;
+    // The same two with their native bytes, which the files are addressed by. A host
+    // whose names are all text need not give them: they are then its texts in UTF-8.
+    virtual QList<NativeName> selectedFiles() const;
+    virtual NativeName currentFolderName() const;
     // The naming mode the Options menu's check marks choose (none checked: Format).
     virtual NamingMode namingMode() const = 0;
     // The program's command line, read when a pass works on the command-line files.

@@ -23,13 +23,14 @@ ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const
 
 } // namespace
 
-RenamePass::FileRef RenamePass::splitUnquoted(const QString &path)
+RenamePass::FileRef RenamePass::splitUnquoted(const QByteArray &path) const
 {
     // Paths that arrive as arguments carry no quotes: a double quote is part of the name.
+    // Separators are ASCII, so the bytes split where the text would.
     qsizetype p = path.size() - 1;
-    while (p >= 0 && !isPathSeparator(path.at(p)))
+    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
         --p;
-    return {path.left(p + 1), path.mid(p + 1)};
+    return {m_decoder.decode(path.left(p + 1)), m_decoder.decode(path.mid(p + 1))};
 }
 
 RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appFolder, FileSystem &fs)
@@ -61,8 +62,18 @@ void RenamePass::previewFiles(const QStringList &paths, NamingMode mode)
 {
     if (!m_entries.isEmpty())
         return;
-    QList<FileRef> files;
+    QList<QByteArray> nativePaths;
     for (const QString &path : paths)
+        nativePaths.append(NativeName::fromText(path).native());
+    previewFiles(nativePaths, mode);
+}
+
+void RenamePass::previewFiles(const QList<QByteArray> &nativePaths, NamingMode mode)
+{
+    if (!m_entries.isEmpty())
+        return;
+    QList<FileRef> files;
+    for (const QByteArray &path : nativePaths)
         files.append(splitUnquoted(path));
     buildPreview(files, mode);
 }
@@ -107,9 +118,9 @@ void RenamePass::previewPhase()
             b_Arg = false;
         return;
     }
-    const QString dir = AddSlash(m_host.currentFolder());
+    const NativeName dir = m_host.currentFolderName().withSlash();
     QList<FileRef> files;
-    for (const QString &name : m_host.selectedFileNames())
+    for (const NativeName &name : m_host.selectedFiles())
         files.append({dir, name});
     buildPreview(files, m_host.namingMode());
 }
@@ -117,15 +128,17 @@ void RenamePass::previewPhase()
 QList<RenamePass::FileRef> RenamePass::commandLineFiles()
 {
     const CommandLine commandLine = m_host.commandLine();
-    m_sCmdFiles = ::commandLineFiles(commandLine);
-    const PathStyle style =
-        commandLine.form == CommandLine::Form::WindowsText ? PathStyle::Windows : PathStyle::Native;
     QList<FileRef> files;
-    for (const QString &path : m_sCmdFiles) {
-        if (style == PathStyle::Windows) {
-            files.append({SplitPath(PathPart::Folder, path, style), SplitPath(PathPart::FileName, path, style)});
-            continue;
-        }
+    if (commandLine.form == CommandLine::Form::WindowsText) {
+        m_sCmdFiles = ::commandLineFiles(commandLine);
+        for (const QString &path : std::as_const(m_sCmdFiles))
+            files.append({NativeName::fromText(SplitPath(PathPart::Folder, path, PathStyle::Windows)),
+                          NativeName::fromText(SplitPath(PathPart::FileName, path, PathStyle::Windows))});
+        return files;
+    }
+    m_sCmdFiles.clear();
+    for (const QByteArray &path : nativeCommandLineFiles(commandLine)) {
+        m_sCmdFiles.append(m_decoder.text(path));
         files.append(splitUnquoted(path));
     }
     return files;
@@ -139,11 +152,12 @@ void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
     m_store.remove();
     AskingCountSource counts(m_dialogs, m_store);
     for (const FileRef &file : files) {
-        const QString text = ApplyNamingMode(mode, file.name, counts);
+        const QString text = ApplyNamingMode(mode, file.name.text(), counts);
         if (const ErrorInfo error = counts.takeError())
             showError(error);
         const bool hasProposal = !(mode == NamingMode::Format && text == emptyProposal());
-        m_entries.append({text, false, file.dir, file.name, hasProposal});
+        m_entries.append({text, false, file.dir.text(), file.name.text(), hasProposal, file.dir.native(),
+                          file.name.native()});
     }
     if (m_entries.isEmpty())
         return;
@@ -176,7 +190,10 @@ void RenamePass::renamePhase()
             ++m_outcome.failed;
             continue;
         }
-        const RenameResult result = SafeRename(entry.dir, entry.name, target, m_fs);
+        // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
+        // also when the text shown was already right.
+        const RenameResult result =
+            SafeRename(entry.nativeDir, entry.nativeName, NativeName::fromText(target).native(), m_fs);
         if (result.ok()) {
             ++m_outcome.renamed;
         } else {

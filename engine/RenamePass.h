@@ -4,7 +4,9 @@
 #include "AppFolder.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
+#include "NameDecoder.h"
 #include "NamingMode.h"
+#include "NativeName.h"
 #include "RenameHost.h"
 #include "SafeRename.h"
 
@@ -26,8 +28,10 @@ public:
         QString text;
         bool selected = false;
         QString dir;   // folder with a trailing separator (sDirs)
-        QString name;  // present name (sNames)
+        QString name;  // present name (sNames), as shown
         bool hasProposal = true; // false for an "Empty" entry: never renamed
+        QByteArray nativeDir;  // the bytes the file is addressed by
+        QByteArray nativeName;
     };
 
     // What the last rename phase did.
@@ -46,8 +50,13 @@ public:
     void ClearPreview();
 
     // Builds a preview of the given files (full paths) in the given mode, as DoIt does
-    // for the file list. For callers with their own list of files, such as marlune-cli.
+    // for the file list. For callers with their own list of files, such as marlune-cli,
+    // which give the paths' native bytes.
     void previewFiles(const QStringList &paths, NamingMode mode);
+    void previewFiles(const QList<QByteArray> &nativePaths, NamingMode mode);
+
+    // How names that are not UTF-8 are shown and proposed (Windows-1252 unless set).
+    void setNameDecoder(const NameDecoder &decoder) { m_decoder = decoder; }
 
     // lstFiles: the entries' texts, their selection, and the entries themselves.
     QStringList lstFiles() const;
@@ -71,11 +80,11 @@ public:
 private:
     struct FileRef
     {
-        QString dir;
-        QString name;
+        NativeName dir;
+        NativeName name;
     };
 
-    static FileRef splitUnquoted(const QString &path);
+    FileRef splitUnquoted(const QByteArray &path) const;
     void previewPhase();
     void renamePhase();
     void buildPreview(const QList<FileRef> &files, NamingMode mode);
@@ -87,6 +96,7 @@ private:
     Dialogs &m_dialogs;
     AnswerStore m_store;
     FileSystem &m_fs;
+    NameDecoder m_decoder;
     QList<Entry> m_entries;
     QStringList m_sCmdFiles;
     NamingMode m_mode = NamingMode::Format;

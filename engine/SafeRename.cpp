@@ -2,6 +2,9 @@
 
 #include "PathHelpers.h"
 
+#include <QStringDecoder>
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -27,10 +30,13 @@ bool isExistsError(int code)
     return classifyRenameError(code) == RenameFailure::TargetExists;
 }
 
+// The longest name most file systems take, in bytes (in UTF-16 units on Windows).
+constexpr qsizetype kNameMax = 255;
+
 #ifdef Q_OS_WIN
 constexpr int kInvalidName = ERROR_INVALID_NAME;
 
-int moveNoReplace(FileSystem &fs, const QString &from, const QString &to)
+int moveNoReplace(FileSystem &fs, const QByteArray &from, const QByteArray &to)
 {
     return fs.renameNoReplace(from, to);
 }
@@ -40,7 +46,7 @@ constexpr int kInvalidName = EINVAL;
 // renameat2 answers EINVAL where a file system (NFS, some FUSE) lacks RENAME_NOREPLACE,
 // ENOSYS on old kernels. Then a hard link refuses an existing target just as well; where
 // links are missing too (vfat), a rename after checking that the target is absent.
-int moveNoReplace(FileSystem &fs, const QString &from, const QString &to)
+int moveNoReplace(FileSystem &fs, const QByteArray &from, const QByteArray &to)
 {
     const int code = fs.renameNoReplace(from, to);
     if (code != EINVAL && code != ENOSYS)
@@ -60,33 +66,70 @@ int moveNoReplace(FileSystem &fs, const QString &from, const QString &to)
 }
 #endif
 
-bool isValidTargetName(const QString &name)
+bool isValidTargetName(const QByteArray &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    if (name.isEmpty() || name == "." || name == "..")
         return false;
-    for (const QChar c : name) {
-        if (c.isNull() || isPathSeparator(c))
+    for (const char c : name) {
+        if (c == '\0' || isPathSeparator(QLatin1Char(c)))
             return false;
     }
     return true;
 }
 
-// A name whose bytes were not valid UTF-8 reaches us with replacement characters; its
-// encoded form is another name, possibly another file's, so it is never touched.
-#ifndef Q_OS_WIN
-bool wasUndecodable(const QString &name)
+std::optional<QString> utf8Text(const QByteArray &name)
 {
-    return name.contains(QChar::ReplacementCharacter);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(name);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
 }
-#endif
 
-RenameResult renameThroughTemporaryName(FileSystem &fs, const QString &folder, const QString &from,
-                                        const QString &oldName, const QString &to)
+// Only names that are both text can differ in letter case alone; a legacy name never
+// lives on a file system that ignores case, which stores its names as UTF-16.
+bool differsInCaseOnly(const QByteArray &oldName, const QByteArray &newName)
 {
-    QString temporary;
+    const std::optional<QString> a = utf8Text(oldName);
+    const std::optional<QString> b = utf8Text(newName);
+    return a && b && QString::compare(*a, *b, Qt::CaseInsensitive) == 0;
+}
+
+// Some drivers (exFAT through FUSE) give each spelling of one entry its own inode, so
+// the inodes cannot tell; the listing can: the entry is listed under one spelling only.
+bool sameEntry(FileSystem &fs, const QByteArray &folder, const QByteArray &from, const QByteArray &to,
+               const QByteArray &newName)
+{
+    return fs.sameFile(from, to) || !fs.listsName(folder, newName);
+}
+
+// Only a regular file is renamed: a name picked for a song may have become a folder, a
+// socket or a device since the preview.
+ErrorInfo notAFile(FileSystem::Kind kind, FileSystem &fs)
+{
+#ifdef Q_OS_WIN
+    const int folderCode = ERROR_DIRECTORY;
+    const int otherCode = ERROR_INVALID_FUNCTION;
+#else
+    const int folderCode = EISDIR;
+    const int otherCode = ENODEV;
+#endif
+    if (kind == FileSystem::Kind::Folder)
+        return {folderCode, fs.describe(folderCode)};
+    return {otherCode, QStringLiteral("Not a regular file (a socket, device or pipe)")};
+}
+
+RenameResult renameThroughTemporaryName(FileSystem &fs, const QByteArray &folder, const QByteArray &from,
+                                        const QByteArray &to)
+{
+    QByteArray temporary;
     int code = 0;
+    // The old name stays in the stand-in, so a file stranded by a crash between the two
+    // steps can be told; a name near the length limit gets a short stand-in instead.
+    const QByteArray oldName = from.mid(folder.size());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + QStringLiteral(".marlune-%1-").arg(attempt) + oldName;
+        const QByteArray prefix = ".marlune-" + QByteArray::number(attempt) + '-';
+        temporary = folder + (prefix.size() + oldName.size() <= kNameMax ? prefix + oldName : prefix);
         code = moveNoReplace(fs, from, temporary);
         if (!isExistsError(code))
             break;
@@ -137,23 +180,25 @@ RenameFailure classifyRenameError(int code)
 #endif
 }
 
-RenameResult SafeRename(const QString &folder, const QString &oldName, const QString &newName, FileSystem &fs)
+RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName, FileSystem &fs)
 {
     if (newName == oldName)
         return {};
     if (!isValidTargetName(newName))
         return {RenameFailure::Other, {kInvalidName, fs.describe(kInvalidName)}};
-#ifndef Q_OS_WIN
-    if (wasUndecodable(oldName) || wasUndecodable(newName))
-        return {RenameFailure::Other, {EILSEQ, fs.describe(EILSEQ)}};
-#endif
-    const QString from = folder + oldName;
-    const QString to = folder + newName;
+    const QByteArray from = folder + oldName;
+    const QByteArray to = folder + newName;
+    if (const FileSystem::Kind kind = fs.kind(from); kind == FileSystem::Kind::Folder || kind == FileSystem::Kind::Other)
+        return {RenameFailure::Other, notAFile(kind, fs)};
     const int code = moveNoReplace(fs, from, to);
     if (code == 0)
         return {};
-    const bool caseOnly = QString::compare(oldName, newName, Qt::CaseInsensitive) == 0;
-    if (isExistsError(code) && caseOnly && fs.sameFile(from, to))
-        return renameThroughTemporaryName(fs, folder, from, oldName, to);
+    if (isExistsError(code) && differsInCaseOnly(oldName, newName) && sameEntry(fs, folder, from, to, newName))
+        return renameThroughTemporaryName(fs, folder, from, to);
     return failed(code, fs);
+}
+
+RenameResult SafeRename(const QString &folder, const QString &oldName, const QString &newName, FileSystem &fs)
+{
+    return SafeRename(folder.toUtf8(), oldName.toUtf8(), newName.toUtf8(), fs);
 }

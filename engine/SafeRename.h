@@ -17,12 +17,15 @@ struct RenameResult
     bool ok() const { return failure == RenameFailure::None; }
 };
 
-// Renames folder + oldName to folder + newName (folder ends with a separator) and never
-// replaces an existing file. A new name equal to the old one succeeds without touching
-// anything; a change of letter case only also works where the file system ignores case
-// (through a temporary name, the old name restored if the second step fails). A new name
-// that is empty, "." or "..", holds a separator, or a name that was not valid UTF-8 on
-// disk is refused before any call.
+// Renames folder + oldName to folder + newName (native bytes; folder ends with a
+// separator) and never replaces an existing file. A new name equal to the old one byte
+// for byte succeeds without touching anything; a change of letter case only also works
+// where the file system ignores case (through a temporary name, the old name restored
+// if the second step fails). A new name that is empty, "." or "..", or holds a
+// separator is refused before any call, and so is anything but a regular file.
+RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName,
+                        FileSystem &fs = FileSystem::native());
+// The same for names given as text, which are written in UTF-8.
 RenameResult SafeRename(const QString &folder, const QString &oldName, const QString &newName,
                         FileSystem &fs = FileSystem::native());
 

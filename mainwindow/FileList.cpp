@@ -1,11 +1,44 @@
 #include "FileList.h"
 
-#include <QDir>
+#include "NativeDirectory.h"
+
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStringListModel>
 #include <algorithm>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// Matches names against a wildcard pattern without regard to case. "*.ext", the
+// pattern of nearly every use, is a plain suffix test: a large folder is read often.
+class NamePattern
+{
+public:
+    explicit NamePattern(const QString &pattern)
+    {
+        const QString rest = pattern.mid(1);
+        if (pattern.startsWith(u'*') && !rest.contains(u'*') && !rest.contains(u'?') && !rest.contains(u'['))
+            m_suffix = rest;
+        else
+            m_regex = QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                         QRegularExpression::CaseInsensitiveOption);
+    }
+
+    bool matches(const QString &name) const
+    {
+        if (m_suffix)
+            return name.endsWith(*m_suffix, Qt::CaseInsensitive);
+        return m_regex.match(name).hasMatch();
+    }
+
+private:
+    std::optional<QString> m_suffix;
+    QRegularExpression m_regex;
+};
+
+} // namespace
 
 FileList::FileList(QWidget *parent)
     : QListView(parent)
@@ -17,9 +50,9 @@ FileList::FileList(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void FileList::setPath(const QString &folder)
+void FileList::setFolder(const NativeName &folder)
 {
-    m_path = folder;
+    m_folder = folder;
     refresh();
 }
 
@@ -30,27 +63,37 @@ void FileList::setPattern(const QString &pattern)
 
 void FileList::refresh()
 {
-    QStringList names;
-    if (!m_path.isEmpty()) {
-        // Sorted here on folded keys, computed once per name: QDir would compare with
-        // the locale, and folding at every comparison dominates a large folder.
-        const QStringList found = QDir(m_path).entryList({m_pattern}, QDir::Files | QDir::Hidden | QDir::System,
-                                                         QDir::Unsorted);
-        std::vector<std::pair<QString, int>> keys;
-        keys.reserve(found.size());
-        for (int i = 0; i < found.size(); ++i)
-            keys.emplace_back(found.at(i).toCaseFolded(), i);
-        std::sort(keys.begin(), keys.end(), [&found](const auto &a, const auto &b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            return found.at(a.second) < found.at(b.second);
-        });
-        names.reserve(found.size());
-        for (const auto &key : keys)
-            names << found.at(key.second);
+    QList<NativeName> found;
+    if (!m_folder.isEmpty()) {
+        const NamePattern pattern(m_pattern);
+        for (const NativeDirectory::Entry &entry : NativeDirectory::list(m_folder.native())) {
+            if (entry.kind != FileSystem::Kind::File || entry.name.startsWith('.'))
+                continue;
+            NativeName name = m_decoder.decode(entry.name);
+            if (pattern.matches(name.text()))
+                found.append(std::move(name));
+        }
     }
-    m_names = names;
-    m_model->setStringList(m_names);
+    // Sorted here on folded keys, computed once per name: folding at every comparison
+    // dominates a large folder. Names that fold alike keep an order by their bytes.
+    std::vector<std::pair<QString, int>> keys;
+    keys.reserve(size_t(found.size()));
+    for (int i = 0; i < found.size(); ++i)
+        keys.emplace_back(found.at(i).text().toCaseFolded(), i);
+    std::sort(keys.begin(), keys.end(), [&found](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return found.at(a.second).native() < found.at(b.second).native();
+    });
+    m_names.clear();
+    m_names.reserve(found.size());
+    QStringList texts;
+    texts.reserve(found.size());
+    for (const auto &key : keys) {
+        m_names.append(found.at(key.second));
+        texts.append(m_names.back().text());
+    }
+    m_model->setStringList(texts);
 }
 
 bool FileList::selected(int index) const
@@ -64,7 +107,7 @@ void FileList::setSelected(int index, bool on)
                              on ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
-QStringList FileList::selectedNames() const
+QList<int> FileList::selectedRows() const
 {
     QList<int> rows;
     const QModelIndexList indexes = selectionModel()->selectedRows();
@@ -72,9 +115,21 @@ QStringList FileList::selectedNames() const
     for (const QModelIndex &index : indexes)
         rows << index.row();
     std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QStringList FileList::selectedNames() const
+{
     QStringList names;
-    names.reserve(rows.size());
-    for (int row : std::as_const(rows))
+    for (const NativeName &name : selectedFiles())
+        names << name.text();
+    return names;
+}
+
+QList<NativeName> FileList::selectedFiles() const
+{
+    QList<NativeName> names;
+    for (int row : selectedRows())
         names << m_names.at(row);
     return names;
 }

@@ -1,18 +1,51 @@
 #include "FolderList.h"
 
+#include "NativeDirectory.h"
+#include "NativeFileSystem.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
+
 constexpr int kPathRole = Qt::UserRole;
+
+// The folders from the root down to path (native, absolute, clean), each with the
+// name it is shown by.
+QList<std::pair<QByteArray, QByteArray>> chainOf(const QByteArray &path)
+{
+    QList<std::pair<QByteArray, QByteArray>> chain;
+#ifdef Q_OS_WIN
+    const QString text = QString::fromUtf8(path);
+    for (QDir dir(text);;) {
+        const QString name = dir.isRoot() ? QDir::toNativeSeparators(dir.absolutePath()) : QFileInfo(dir.absolutePath()).fileName();
+        chain.prepend({dir.absolutePath().toUtf8(), name.toUtf8()});
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+#else
+    chain.append({QByteArray("/"), QByteArray("/")});
+    qsizetype start = 1;
+    while (start < path.size()) {
+        qsizetype end = path.indexOf('/', start);
+        if (end < 0)
+            end = path.size();
+        chain.append({path.left(end), path.mid(start, end - start)});
+        start = end + 1;
+    }
+#endif
+    return chain;
 }
+
+} // namespace
 
 FolderList::FolderList(QWidget *parent)
     : QListWidget(parent)
 {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { setPath(item->data(kPathRole).toString()); });
+            [this](QListWidgetItem *item) { setFolder(item->data(kPathRole).toByteArray()); });
 }
 
 bool FolderList::setPath(const QString &folder)
@@ -22,10 +55,16 @@ bool FolderList::setPath(const QString &folder)
     const QFileInfo info(folder);
     if (!info.isDir())
         return false;
-    const QString path = QDir::cleanPath(info.absoluteFilePath());
-    if (path == m_path)
+    return setFolder(QDir::cleanPath(info.absoluteFilePath()).toUtf8());
+}
+
+bool FolderList::setFolder(const QByteArray &nativePath)
+{
+    if (nativePath.isEmpty() || FileSystem::native().kind(nativePath) != FileSystem::Kind::Folder)
+        return false;
+    if (nativePath == m_path.native())
         return true;
-    m_path = path;
+    m_path = m_decoder.decode(nativePath);
     fill();
     Q_EMIT Change();
     return true;
@@ -34,26 +73,24 @@ bool FolderList::setPath(const QString &folder)
 void FolderList::fill()
 {
     clear();
-    QStringList chain;
-    for (QDir dir(m_path);; ) {
-        chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
-    }
     int depth = 0;
-    for (const QString &ancestor : chain) {
-        const QString name = QDir(ancestor).isRoot() ? QDir::toNativeSeparators(ancestor)
-                                                     : QFileInfo(ancestor).fileName();
-        addFolder(ancestor, name, depth++);
-    }
+    for (const auto &[path, name] : chainOf(m_path.native()))
+        addFolder(path, m_decoder.text(name), depth++);
     setCurrentRow(count() - 1);
-    QStringList subs = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                              QDir::Name | QDir::IgnoreCase);
-    for (const QString &sub : std::as_const(subs))
-        addFolder(QDir(m_path).filePath(sub), sub, depth);
+    QList<NativeName> subs;
+    for (const NativeDirectory::Entry &entry : NativeDirectory::list(m_path.native())) {
+        if (entry.kind == FileSystem::Kind::Folder && !entry.name.startsWith('.'))
+            subs.append(m_decoder.decode(entry.name));
+    }
+    std::sort(subs.begin(), subs.end(), [](const NativeName &a, const NativeName &b) {
+        const int order = QString::compare(a.text(), b.text(), Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.native() < b.native();
+    });
+    for (const NativeName &sub : std::as_const(subs))
+        addFolder(m_path.joined(sub).native(), sub.text(), depth);
 }
 
-void FolderList::addFolder(const QString &path, const QString &caption, int depth)
+void FolderList::addFolder(const QByteArray &path, const QString &caption, int depth)
 {
     auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + caption, this);
     item->setData(kPathRole, path);

@@ -71,6 +71,7 @@ frmRenamer &Forms::Renamer()
         services.appFolder = &m_config.appFolder;
         services.settings = this;
         services.commandLine = m_config.commandLine;
+        services.names = m_config.names;
         services.exitProgram = [this] { ExitProgram(); };
         services.playerLink = m_config.playerLink ? m_config.playerLink : [] { return createPlayerLink(); };
         services.showPreferences = [this] { showPreferences(); };

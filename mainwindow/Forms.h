@@ -6,6 +6,7 @@
 #include "FolderLists.h"
 #include "MainSettings.h"
 #include "MediaLocator.h"
+#include "NameDecoder.h"
 
 #include <functional>
 #include <memory>
@@ -37,6 +38,8 @@ public:
         AppFolder appFolder{QString()};
         MediaLocator media{QStringList()};
         CommandLine commandLine;
+        // How file names that are not UTF-8 are shown and proposed.
+        NameDecoder names;
         // Null: the program's own Qt dialogs.
         Dialogs *dialogs = nullptr;
         // Ends the program; by default the application's event loop is left.

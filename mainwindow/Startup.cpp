@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -77,7 +78,7 @@ void moveOldSettings(const AppFolder &appFolder)
                  qPrintable(QDir::toNativeSeparators(appFolder.configFolder())));
 }
 
-Forms::Config programConfig(const QStringList &arguments)
+Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray> &nativeArguments)
 {
     Forms::Config config;
     const QString executableFolder = QCoreApplication::applicationDirPath();
@@ -85,6 +86,13 @@ Forms::Config programConfig(const QStringList &arguments)
     if (!AppFolder::isPortable(executableFolder))
         moveOldSettings(config.appFolder);
     config.media = MediaLocator();
-    config.commandLine = CommandLine::fromArguments(arguments, QDir::currentPath());
+    config.commandLine = nativeArguments.size() == arguments.size() && !nativeArguments.isEmpty()
+        ? CommandLine::fromNativeArguments(nativeArguments, QFile::encodeName(QDir::currentPath()))
+        : CommandLine::fromArguments(arguments, QDir::currentPath());
+    QString unknown;
+    config.names = NameDecoder::fromEnvironment(&unknown);
+    if (!unknown.isEmpty())
+        qWarning("%s: unknown encoding '%s', names that are not UTF-8 are read as %s",
+                 NameDecoder::environmentVariable(), qPrintable(unknown), qPrintable(config.names.encoding()));
     return config;
 }

@@ -27,5 +27,6 @@ void moveOldSettings(const AppFolder &appFolder);
 
 // The program's own set-up: its folders (per-user, or beside the executable in a
 // portable copy), its media, and the command line's arguments (without the program
-// name). Settings of earlier versions are moved into place first.
-Forms::Config programConfig(const QStringList &arguments);
+// name). Where the arguments' bytes are known (nativeArguments, same count), files are
+// addressed by them. Settings of earlier versions are moved into place first.
+Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray> &nativeArguments = {});

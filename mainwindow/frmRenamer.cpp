@@ -4,6 +4,7 @@
 #include "ChromeArt.h"
 #include "Enqueue.h"
 #include "FileList.h"
+#include "NativeDirectory.h"
 #include "FolderList.h"
 #include "MainSettings.h"
 #include "MenuLabelLayout.h"
@@ -69,6 +70,7 @@ frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget 
 {
     setObjectName(QStringLiteral("frmRenamer"));
     m_pass = std::make_unique<RenamePass>(*this, *m_services.dialogs, *m_services.appFolder);
+    m_pass->setNameDecoder(m_services.names);
     setInnerSize(7275, 4875);
     addMenuBar();
     setTitle(QStringLiteral("Marlune"));
@@ -91,11 +93,13 @@ void frmRenamer::buildControls()
     place(Drive1, 60, 720, 2535, 315);
 
     Dir1 = new FolderList(this);
+    Dir1->setNameDecoder(m_services.names);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setToolTip(QStringLiteral("Select Directory"));
     place(Dir1, 60, 1080, 2535, 2565);
 
     File1 = new FileList(this);
+    File1->setNameDecoder(m_services.names);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setToolTip(TagCommands::fileToolTip());
     place(File1, 2640, 720, 4575, 1650);
@@ -224,10 +228,10 @@ void frmRenamer::Form_Load()
     fillDrives();
     {
         const QSignalBlocker quiet(Dir1);
-        Dir1->setPath(QDir::currentPath());
+        Dir1->setFolder(NativeDirectory::current());
     }
     selectDrive(driveOf(Dir1->path()));
-    File1->setPath(Dir1->path());
+    File1->setFolder(Dir1->folder());
     // A stale answer store from an earlier run would pair old counts with new entries.
     QFile::remove(m_services.appFolder->CacheFile(QStringLiteral("renamer.dat")));
     lstType->setCurrentRow(0);
@@ -299,6 +303,16 @@ QString frmRenamer::currentFolder() const
     return Dir1->path();
 }
 
+QList<NativeName> frmRenamer::selectedFiles() const
+{
+    return File1->selectedFiles();
+}
+
+NativeName frmRenamer::currentFolderName() const
+{
+    return Dir1->folder();
+}
+
 NamingMode frmRenamer::namingMode() const
 {
     if (mnuCap->isChecked())
@@ -352,6 +366,16 @@ bool frmRenamer::fileSelected(int index) const
     return File1->selected(index);
 }
 
+NativeName frmRenamer::fileFolderName() const
+{
+    return File1->folder();
+}
+
+NativeName frmRenamer::fileName(int index) const
+{
+    return File1->name(index);
+}
+
 void frmRenamer::setFileToolTip(const QString &text)
 {
     File1->setToolTip(text);
@@ -401,7 +425,7 @@ void frmRenamer::Drive1_Change()
 
 void frmRenamer::Dir1_Change()
 {
-    File1->setPath(Dir1->path());
+    File1->setFolder(Dir1->folder());
 }
 
 void frmRenamer::lstType_Click()
@@ -481,8 +505,8 @@ void frmRenamer::mnuEnqueue_Click()
 {
     if (!m_services.settings || !m_services.settings->chkOpt(5) || !m_services.playerLink)
         return;
-    const EnqueueRequest request{true, m_services.settings->WinampPath(), File1->path(),
-                                 File1->selectedNames()};
+    const EnqueueRequest request{true, m_services.settings->WinampPath(), File1->folder(),
+                                 File1->selectedFiles()};
     std::unique_ptr<PlayerLink> link = m_services.playerLink();
     if (link)
         Playfile::mnuEnqueue_Click(request, *link, *m_services.dialogs);

@@ -38,6 +38,7 @@ public:
         const AppFolder *appFolder = nullptr;
         const MainSettings *settings = nullptr;
         CommandLine commandLine;
+        NameDecoder names;
         std::function<void()> exitProgram;
         std::function<std::unique_ptr<PlayerLink>()> playerLink;
         // "&Prefrences", "&About", "Check for &Update".
@@ -67,6 +68,8 @@ public:
     // --- RenameHost ---------------------------------------------------------------
     QStringList selectedFileNames() const override;
     QString currentFolder() const override;
+    QList<NativeName> selectedFiles() const override;
+    NativeName currentFolderName() const override;
     NamingMode namingMode() const override;
     CommandLine commandLine() const override;
     void setButtonCaptions(const QString &caption) override;
@@ -79,6 +82,8 @@ public:
     int fileCount() const override;
     QString fileEntry(int index) const override;
     bool fileSelected(int index) const override;
+    NativeName fileFolderName() const override;
+    NativeName fileName(int index) const override;
     void setFileToolTip(const QString &text) override;
     int autoTagIndex() const override { return i_AutoTag; }
     void setAutoTagIndex(int index) override { i_AutoTag = index; }

@@ -28,6 +28,13 @@ QString fullName(const QString &folder, const QString &name)
     return folder + QLatin1Char('/') + name;
 }
 
+QByteArray fullName(const QByteArray &folder, const QByteArray &name)
+{
+    if (folder.endsWith('/') || folder.endsWith('\\'))
+        return folder + name;
+    return folder + '/' + name;
+}
+
 void mnuEnqueue_Click(const EnqueueRequest &request, PlayerLink &link, Dialogs &dialogs)
 {
     if (request.winampLocationChecked)
@@ -47,8 +54,8 @@ void EnqueueSelected(const EnqueueRequest &request, PlayerLink &link, Dialogs &d
         if (!request.selectedNames.isEmpty())
             link.waitUntilRunning(request.WinampPath, request.startWaitMs);
     }
-    for (const QString &name : request.selectedNames)
-        link.sendFile(fullName(request.folder, name), request.WinampPath);
+    for (const NativeName &name : request.selectedNames)
+        link.sendFile(fullName(request.folder.native(), name.native()), request.WinampPath);
 }
 
 } // namespace Playfile

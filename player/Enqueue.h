@@ -1,7 +1,9 @@
 #pragma once
 
+#include "NativeName.h"
+
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 class Dialogs;
 class PlayerLink;
@@ -11,8 +13,8 @@ struct EnqueueRequest
 {
     bool winampLocationChecked = false; // frmPref.chkOpt(5)
     QString WinampPath;
-    QString folder;                     // File1's folder
-    QStringList selectedNames;          // File1's selected entries, in list order
+    NativeName folder;                  // File1's folder
+    QList<NativeName> selectedNames;    // File1's selected entries, in list order
     int startWaitMs = 10000;            // how long a just-started player may take to come up
 };
 
@@ -27,5 +29,6 @@ void EnqueueSelected(const EnqueueRequest &request, PlayerLink &link, Dialogs &d
 
 // The folder and a name joined by one separator, as AddSlash does.
 QString fullName(const QString &folder, const QString &name);
+QByteArray fullName(const QByteArray &folder, const QByteArray &name);
 
 } // namespace Playfile

@@ -2,6 +2,7 @@
 
 #include "ErrorInfo.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -17,8 +18,10 @@ public:
     virtual ~PlayerLink();
 
     virtual bool isRunning(const QString &programPath) = 0;
-    // Reports nothing: a file that no player can take is skipped, as with no player at all.
-    virtual void sendFile(const QString &fileName, const QString &programPath) = 0;
+    // Hands over the file at nativePath (its exact bytes; on Windows the UTF-8 form of
+    // its name). Reports nothing: a file that no player can take is skipped, as with
+    // no player at all.
+    virtual void sendFile(const QByteArray &nativePath, const QString &programPath) = 0;
     // Starts the program as stored, without arguments and without waiting for it.
     // A program that is not there is error 53; any other failure to start is 75.
     virtual ErrorInfo start(const QString &programPath);

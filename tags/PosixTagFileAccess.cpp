@@ -2,8 +2,6 @@
 
 #include "TagErrors.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -78,11 +76,10 @@ private:
 
 } // namespace
 
-TagFileAccess::Opened PosixTagFileAccess::open(const QString &path, Mode mode)
+TagFileAccess::Opened PosixTagFileAccess::open(const QByteArray &native, Mode mode)
 {
-    if (path.isEmpty())
+    if (native.isEmpty())
         return {nullptr, TagErrors::make(TagErrors::FileNotFound)};
-    const QByteArray native = QFile::encodeName(path);
     const int flags = (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     const int fd = ::open(native.constData(), flags);
     if (fd < 0)

@@ -7,7 +7,7 @@
 class PosixTagFileAccess : public TagFileAccess
 {
 public:
-    Opened open(const QString &path, Mode mode) override;
+    Opened open(const QByteArray &nativePath, Mode mode) override;
 
     // The one stateless instance that Veltro uses unless given another.
     static PosixTagFileAccess &instance();

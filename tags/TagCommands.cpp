@@ -64,9 +64,9 @@ void TagCommands::unloadEditor()
     m_editor.reset();
 }
 
-QString TagCommands::pathOf(int index) const
+NativeName TagCommands::pathOf(int index) const
 {
-    return AddSlash(m_host.filePath()) + m_host.fileEntry(index);
+    return m_host.fileFolderName().withSlash().joined(m_host.fileName(index));
 }
 
 // The list may have changed while events ran; an entry that is gone is not selected.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChromeContext.h"
+#include "NativeName.h"
 
 #include <QString>
 #include <memory>
@@ -45,7 +46,7 @@ public:
     static QString fileToolTip();
 
 private:
-    QString pathOf(int index) const;
+    NativeName pathOf(int index) const;
     bool selected(int index) const;
     void finishCommand();
 

@@ -70,9 +70,9 @@ void TagEditorModel::setGenreIndex(int index)
     m_genreChosen = true;
 }
 
-void TagEditorModel::DisplayInfo(const QString &sFile)
+void TagEditorModel::DisplayInfo(const NativeName &sFile)
 {
-    m_file = sFile;
+    m_file = sFile.text();
     m_veltro.setTag_file(sFile);
     setTxtTag(Album, m_veltro.tag_album());
     setTxtTag(Artist, m_veltro.tag_artist());
@@ -119,7 +119,7 @@ QString TagEditorModel::writeFailureText(const ErrorInfo &error) const
     return error.description + QStringLiteral("\r\n") + m_veltro.tag_file();
 }
 
-ErrorInfo TagEditorModel::autoTagFile(const QString &path)
+ErrorInfo TagEditorModel::autoTagFile(const NativeName &path)
 {
     DisplayInfo(path);
     AutoTag();

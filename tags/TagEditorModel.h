@@ -49,7 +49,8 @@ public:
 
     // Loads the tag of sFile into the fields. A genre number without a row shows
     // the blank entry, and is written back unchanged unless the user chooses another.
-    void DisplayInfo(const QString &sFile);
+    void DisplayInfo(const NativeName &sFile);
+    void DisplayInfo(const QString &sFile) { DisplayInfo(NativeName::fromText(sFile)); }
     // Fills Artist and Title from the loaded file's name, and Comment when the loaded
     // comment is blank; a name that does not fit the rule changes nothing.
     void AutoTag();
@@ -60,7 +61,8 @@ public:
     QString writeFailureText(const ErrorInfo &error) const;
 
     // One file of the automatic tagging pass: DisplayInfo, AutoTag, WriteTag.
-    ErrorInfo autoTagFile(const QString &path);
+    ErrorInfo autoTagFile(const NativeName &path);
+    ErrorInfo autoTagFile(const QString &path) { return autoTagFile(NativeName::fromText(path)); }
 
     // Set when the user leaves the editor with Cancel; the Edit command reads it.
     bool b_Stop = false;

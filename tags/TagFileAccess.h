@@ -36,6 +36,6 @@ public:
     };
 
     virtual ~TagFileAccess();
-    // Opens an existing regular file; never creates one.
-    virtual Opened open(const QString &path, Mode mode) = 0;
+    // Opens an existing regular file by its native bytes; never creates one.
+    virtual Opened open(const QByteArray &nativePath, Mode mode) = 0;
 };

@@ -1,3 +1,13 @@
 #include "TagHost.h"
 
 TagHost::~TagHost() = default;
+
+NativeName TagHost::fileFolderName() const
+{
+    return NativeName::fromText(filePath());
+}
+
+NativeName TagHost::fileName(int index) const
+{
+    return NativeName::fromText(fileEntry(index));
+}

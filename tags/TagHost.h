@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NativeName.h"
+
 #include <QString>
 
 class QWidget;
@@ -17,6 +19,10 @@ public:
     virtual int fileCount() const = 0;
     virtual QString fileEntry(int index) const = 0;
     virtual bool fileSelected(int index) const = 0;
+    // The folder and an entry by their native bytes, which the files are addressed by.
+    // A host whose names are all text need not give them: they are then its texts.
+    virtual NativeName fileFolderName() const;
+    virtual NativeName fileName(int index) const;
     virtual void setFileToolTip(const QString &text) = 0;
 
     // i_AutoTag, read afresh before each file: the cancel key sets it to fileCount().

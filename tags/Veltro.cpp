@@ -43,7 +43,7 @@ Veltro::Veltro(TagFileAccess *access)
 {
 }
 
-void Veltro::setTag_file(const QString &path)
+void Veltro::setTag_file(const NativeName &path)
 {
     m_file = path;
     m_tag = {};
@@ -53,7 +53,7 @@ void Veltro::setTag_file(const QString &path)
 
 ErrorInfo Veltro::load()
 {
-    TagFileAccess::Opened opened = m_access.open(m_file, TagFileAccess::Mode::Read);
+    TagFileAccess::Opened opened = m_access.open(m_file.native(), TagFileAccess::Mode::Read);
     if (!opened.file)
         return opened.error;
     TagOpenFile &file = *opened.file;
@@ -69,7 +69,7 @@ ErrorInfo Veltro::load()
 
 ErrorInfo Veltro::SaveTag()
 {
-    TagFileAccess::Opened opened = m_access.open(m_file, TagFileAccess::Mode::ReadWrite);
+    TagFileAccess::Opened opened = m_access.open(m_file.native(), TagFileAccess::Mode::ReadWrite);
     if (!opened.file)
         return opened.error;
     TagOpenFile &file = *opened.file;

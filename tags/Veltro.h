@@ -2,6 +2,7 @@
 
 #include "ErrorInfo.h"
 #include "Id3v1Record.h"
+#include "NativeName.h"
 
 #include <QString>
 
@@ -17,8 +18,12 @@ class Veltro
 public:
     explicit Veltro(TagFileAccess *access = nullptr);
 
-    QString tag_file() const { return m_file; }
-    void setTag_file(const QString &path);
+    // The file's path as shown; the file itself is addressed by its native bytes.
+    QString tag_file() const { return m_file.text(); }
+    const NativeName &tag_nativeFile() const { return m_file; }
+    void setTag_file(const NativeName &path);
+    // A path given as text is that text in UTF-8.
+    void setTag_file(const QString &path) { setTag_file(NativeName::fromText(path)); }
 
     QString tag_title() const { return m_tag.title; }
     QString tag_artist() const { return m_tag.artist; }
@@ -51,7 +56,7 @@ private:
     ErrorInfo load();
 
     TagFileAccess &m_access;
-    QString m_file;
+    NativeName m_file;
     Id3v1Record m_tag;
     bool m_hasTag = false;
     ErrorInfo m_loadError;

@@ -160,7 +160,7 @@ QLabel *frmTag::lblTag(int index) const
     return index >= 0 && index < int(m_lblTag.size()) ? m_lblTag[size_t(index)] : nullptr;
 }
 
-void frmTag::DisplayInfo(const QString &sFile)
+void frmTag::DisplayInfo(const NativeName &sFile)
 {
     m_model.DisplayInfo(sFile);
     m_txtFile->setText(m_model.txtFile());

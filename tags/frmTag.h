@@ -27,7 +27,8 @@ public:
            QWidget *parent = nullptr);
 
     // Loads the tag of sFile (a full path) into the fields.
-    void DisplayInfo(const QString &sFile);
+    void DisplayInfo(const NativeName &sFile);
+    void DisplayInfo(const QString &sFile) { DisplayInfo(NativeName::fromText(sFile)); }
     // Fills Title, Artist and, when the loaded comment is blank, Comment from the
     // loaded file's name; writes nothing.
     void AutoTag();

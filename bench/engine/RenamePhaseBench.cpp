@@ -11,7 +11,8 @@ namespace {
 class NullFileSystem : public NativeFileSystem
 {
 public:
-    int renameNoReplace(const QString &, const QString &) override { return 0; }
+    int renameNoReplace(const QByteArray &, const QByteArray &) override { return 0; }
+    Kind kind(const QByteArray &) override { return Kind::File; }
 };
 
 class AnswerTwo : public Dialogs

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 
@@ -51,6 +52,22 @@ QStringList processFileNames(uint pid)
     return names;
 }
 
+std::optional<QString> utf8Path(const QByteArray &nativePath)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(nativePath);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// The file URL of a path that is not text: every byte outside the plain ASCII set
+// percent-encoded, so the player opens the very file, not a re-encoded name.
+QString byteFileUrl(const QByteArray &nativePath)
+{
+    return QStringLiteral("file://") + QString::fromLatin1(nativePath.toPercentEncoding("/"));
+}
+
 } // namespace
 
 std::unique_ptr<PlayerLink> createPlayerLink()
@@ -73,18 +90,22 @@ bool MprisPlayerLink::isRunning(const QString &)
     return !playerNames().isEmpty();
 }
 
-void MprisPlayerLink::sendFile(const QString &fileName, const QString &programPath)
+void MprisPlayerLink::sendFile(const QByteArray &nativePath, const QString &programPath)
 {
     const QString player = choosePlayer(programPath);
     if (player.isEmpty())
         return;
+    const std::optional<QString> fileName = utf8Path(nativePath);
     if (canEditTracks(player)) {
-        addTrack(player, fileName);
+        addTrack(player, fileName ? QString::fromLatin1(QUrl::fromLocalFile(*fileName).toEncoded())
+                                  : byteFileUrl(nativePath));
         return;
     }
+    // A program's arguments travel as text; a name that is not text goes as its URL,
+    // which every known player's enqueue command takes.
     const QStringList arguments = EnqueueCommands::argumentsFor(QFileInfo(programPath).fileName());
     if (!arguments.isEmpty())
-        runEnqueueCommand(programPath, arguments + QStringList{fileName});
+        runEnqueueCommand(programPath, arguments + QStringList{fileName ? *fileName : byteFileUrl(nativePath)});
 }
 
 bool MprisPlayerLink::waitUntilRunning(const QString &programPath, int timeoutMs)
@@ -179,9 +200,8 @@ QString MprisPlayerLink::lastListedTrack(const QString &player) const
     return ids.isEmpty() ? noTrack : ids.constLast().path();
 }
 
-void MprisPlayerLink::addTrack(const QString &player, const QString &fileName)
+void MprisPlayerLink::addTrack(const QString &player, const QString &url)
 {
-    const QString url = QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded());
     QDBusMessage add = QDBusMessage::createMethodCall(player, playerPath, trackListInterface,
                                                       QStringLiteral("AddTrack"));
     // Appended after the player's last track, never made the current one.

@@ -25,7 +25,7 @@ public:
     MprisPlayerLink(QDBusConnection bus, Timeouts timeouts);
 
     bool isRunning(const QString &programPath) override;
-    void sendFile(const QString &fileName, const QString &programPath) override;
+    void sendFile(const QByteArray &nativePath, const QString &programPath) override;
     bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
 
     // The bus names of the running players, sorted.
@@ -35,7 +35,7 @@ public:
 
 private:
     bool canEditTracks(const QString &player) const;
-    void addTrack(const QString &player, const QString &fileName);
+    void addTrack(const QString &player, const QString &fileUrl);
     QVariant trackListProperty(const QString &player, const QString &property) const;
     // What AddTrack takes to put a file at the end of the player's list.
     QString afterTrack(const QString &player) const;

@@ -17,8 +17,9 @@ bool WinampPlayerLink::isRunning(const QString &)
     return IsWinampRunning();
 }
 
-void WinampPlayerLink::sendFile(const QString &fileName, const QString &)
+void WinampPlayerLink::sendFile(const QByteArray &nativePath, const QString &)
 {
+    const QString fileName = QString::fromUtf8(nativePath);
     // toLocal8Bit is the ANSI code page on Windows, which the player's 8-bit API expects.
     SendFileToWinamp(QDir::toNativeSeparators(fileName).toLocal8Bit().toStdString(), WinampWindowClass);
 }

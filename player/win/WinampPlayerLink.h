@@ -7,7 +7,7 @@ class WinampPlayerLink : public PlayerLink
 {
 public:
     bool isRunning(const QString &programPath) override;
-    void sendFile(const QString &fileName, const QString &programPath) override;
+    void sendFile(const QByteArray &nativePath, const QString &programPath) override;
     bool waitUntilRunning(const QString &programPath, int timeoutMs) override;
 
 protected:

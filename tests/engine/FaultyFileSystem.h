@@ -16,26 +16,32 @@ public:
 
     void fail(Call call, int code, int fromCall = 1) { m_faults[call] = {code, fromCall}; }
     void pretendSameFile(bool same) { m_sameFile = same; }
+    // As exFAT through FUSE: every spelling its own inode, the folder listing the truth.
+    void pretendListed(bool listed) { m_listed = listed; }
 
-    int renameNoReplace(const QString &from, const QString &to) override
+    int renameNoReplace(const QByteArray &from, const QByteArray &to) override
     {
         return run(RenameNoReplace, from, to, [&] { return NativeFileSystem::renameNoReplace(from, to); });
     }
-    int hardLink(const QString &from, const QString &to) override
+    int hardLink(const QByteArray &from, const QByteArray &to) override
     {
         return run(HardLink, from, to, [&] { return NativeFileSystem::hardLink(from, to); });
     }
-    int removeFile(const QString &path) override
+    int removeFile(const QByteArray &path) override
     {
-        return run(RemoveFile, path, QString(), [&] { return NativeFileSystem::removeFile(path); });
+        return run(RemoveFile, path, QByteArray(), [&] { return NativeFileSystem::removeFile(path); });
     }
-    int renameReplacing(const QString &from, const QString &to) override
+    int renameReplacing(const QByteArray &from, const QByteArray &to) override
     {
         return run(RenameReplacing, from, to, [&] { return NativeFileSystem::renameReplacing(from, to); });
     }
-    bool sameFile(const QString &a, const QString &b) override
+    bool sameFile(const QByteArray &a, const QByteArray &b) override
     {
         return m_sameFile.value_or(NativeFileSystem::sameFile(a, b));
+    }
+    bool listsName(const QByteArray &folder, const QByteArray &name) override
+    {
+        return m_listed.value_or(NativeFileSystem::listsName(folder, name));
     }
 
     QStringList log;
@@ -44,10 +50,11 @@ private:
     struct Fault { int code; int fromCall; };
 
     template <typename Real>
-    int run(Call call, const QString &a, const QString &b, Real real)
+    int run(Call call, const QByteArray &a, const QByteArray &b, Real real)
     {
         static const char *const names[] = {"renameNoReplace", "hardLink", "removeFile", "renameReplacing"};
-        log << QStringLiteral("%1 %2 %3").arg(QLatin1String(names[call]), a.section(u'/', -1), b.section(u'/', -1)).trimmed();
+        log << QStringLiteral("%1 %2 %3").arg(QLatin1String(names[call]), QString::fromUtf8(a).section(u'/', -1),
+                                                                     QString::fromUtf8(b).section(u'/', -1)).trimmed();
         const int n = ++m_calls[call];
         const auto fault = m_faults.constFind(call);
         if (fault != m_faults.cend() && n >= fault->fromCall)
@@ -58,4 +65,5 @@ private:
     QMap<Call, Fault> m_faults;
     QMap<Call, int> m_calls;
     std::optional<bool> m_sameFile;
+    std::optional<bool> m_listed;
 };

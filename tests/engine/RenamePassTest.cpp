@@ -5,6 +5,7 @@
 #include "TempDir.h"
 
 #include <QDir>
+#include <QSet>
 #include <cerrno>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -29,8 +30,13 @@ public:
     bool enabled = true;
     int refreshes = 0;
     QStringList shown;
+    QList<NativeName> nativeSelected; // when set, the selection by its bytes
 
     QStringList selectedFileNames() const override { return selected; }
+    QList<NativeName> selectedFiles() const override
+    {
+        return nativeSelected.isEmpty() ? RenameHost::selectedFiles() : nativeSelected;
+    }
     QString currentFolder() const override { return folder; }
     NamingMode namingMode() const override { return mode; }
     CommandLine commandLine() const override { return cmd; }
@@ -269,21 +275,96 @@ TEST_P(AccessFailures, ShowTheInUseMessageAndKeepTheFiles)
 // Access denied, busy and a read-only folder, as root would never see them.
 INSTANTIATE_TEST_SUITE_P(Errno, AccessFailures, ::testing::Values(EACCES, EBUSY, EROFS, EPERM));
 
-TEST_F(RenamePassTest, NameThatIsNotValidUtf8IsLeftAloneWithAMessage)
+// Names made on Windows: shown and proposed in Windows-1252, renamed by their own bytes
+// to the UTF-8 form of the proposal.
+class LegacyNames : public RenamePassTest
 {
-    // Qt's folder listing leaves such names out; one given by other means arrives with
-    // replacement characters and must not be taken for another file.
-    const QByteArray raw = QFile::encodeName(files.path()) + "/ab\xfe c.mp3";
-    ::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0644));
-    host.selected = QStringList{QFile::decodeName(QByteArrayView("ab\xfe c.mp3").toByteArray())};
+protected:
+    QByteArray make(const QByteArray &name)
+    {
+        files.writeNative(name, name);
+        host.nativeSelected.append(NameDecoder().decode(name));
+        return name;
+    }
+    QByteArray contentOf(const QString &name) const { return files.read(name); }
+    void previewAndRenameAll()
+    {
+        pass.DoIt();
+        selectAllEntries();
+        pass.DoIt();
+    }
+};
+
+TEST_F(LegacyNames, RenamingRepairsTheEncodingEvenWhenTheTextIsAlreadyRight)
+{
+    const QByteArray bjork = make("(bj\xf6rk) j\xf3ga.mp3");
+    const QByteArray cafe = make("Caf\xe9 Bar.mp3");
     host.mode = NamingMode::Capitalize;
     pass.DoIt();
+    EXPECT_EQ(pass.lstFiles(), (QStringList{u"(Björk) Jóga.mp3"_qs, u"Café Bar.mp3"_qs}));
+    EXPECT_EQ(pass.sNames(), (QStringList{u"(björk) jóga.mp3"_qs, u"Café Bar.mp3"_qs}));
     selectAllEntries();
     pass.DoIt();
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(dialogs.messages()[0].text.startsWith(
-        QStringLiteral("There was an error renaming the file: \r\n%1 ").arg(EILSEQ)));
-    EXPECT_EQ(::unlink(raw.constData()), 0);
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(files.entries(), (QStringList{u"(Björk) Jóga.mp3"_qs, u"Café Bar.mp3"_qs}));
+    EXPECT_EQ(contentOf(u"(Björk) Jóga.mp3"_qs), bjork);
+    EXPECT_EQ(contentOf(u"Café Bar.mp3"_qs), cafe);
+}
+
+// Every byte 0x80-0xFF, in the mode that changes the least: each file keeps its contents
+// under exactly one name, and the five bytes Windows-1252 leaves undefined, which all
+// propose the same name, are left with the "already exists" message after the first.
+TEST_F(LegacyNames, EveryHighByteIsRenamedOrLeftButNeverLostOrConfused)
+{
+    for (int b = 0x80; b <= 0xff; ++b)
+        make(QByteArray("x") + char(b) + ".mp3");
+    host.mode = NamingMode::RemoveUnderscore;
+    previewAndRenameAll();
+    EXPECT_EQ(dialogs.messages().size(), 4);
+    for (const auto &m : dialogs.messages())
+        EXPECT_TRUE(m.text.endsWith(u"The new desired filename already exists."_qs));
+    QSet<QByteArray> contents;
+    for (const QByteArray &name : files.nativeEntries())
+        contents.insert(files.readNative(name));
+    EXPECT_EQ(contents.size(), 128);
+    EXPECT_EQ(contentOf(u"x\u00ff.mp3"_qs), QByteArray("x\xff.mp3"));
+    EXPECT_EQ(contentOf(u"x\u20ac.mp3"_qs), QByteArray("x\x80.mp3"));
+    EXPECT_EQ(contentOf(u"x\ufffd.mp3"_qs), QByteArray("x\x81.mp3"));
+}
+
+TEST_F(LegacyNames, TwinThatDecodesAlikeIsNeverTakenForTheOther)
+{
+    const QByteArray legacy = make("song\xe9.mp3");
+    const QByteArray twin = make("song\xef\xbf\xbd.mp3");
+    host.mode = NamingMode::Capitalize;
+    previewAndRenameAll();
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(contentOf(u"Songé.mp3"_qs), legacy);
+    EXPECT_EQ(contentOf(u"Song\ufffd.mp3"_qs), twin);
+}
+
+TEST_F(LegacyNames, RepairThatGrowsPastTheLengthLimitIsReportedAndRenamesNothing)
+{
+    const QByteArray longName = QByteArray(250, 'a') + "\xe9.mp3";
+    ASSERT_EQ(longName.size(), 255);
+    make(longName);
+    host.mode = NamingMode::Capitalize;
+    previewAndRenameAll();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("There was an error renaming the file: \r\n%1 File name too long").arg(ENAMETOOLONG)});
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{longName});
+}
+
+TEST_F(LegacyNames, CommandLineArgumentsAreTakenAsBytes)
+{
+    make("song\xe9 x.mp3");
+    host.cmd = CommandLine::fromNativeArguments({"song\xe9 x.mp3"}, files.nativePath());
+    pass.b_Arg = true;
+    dialogs.answer(QStringLiteral("1"));
+    previewAndRenameAll();
+    EXPECT_EQ(pass.sCmdFiles(), QStringList{files.path() + u"/songé x.mp3"_qs});
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"(Song\xc3\xa9) X.mp3"});
 }
 
 TEST_F(RenamePassTest, AwkwardNamesInEveryMode)

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -60,15 +61,24 @@ TEST_F(SafeRenameTest, RefusesTargetsThatAreNoFileName)
     EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("a.mp3")});
 }
 
-TEST_F(SafeRenameTest, NeverTouchesANameThatWasNotValidUtf8)
+// Only a regular file is renamed, whatever the name has become since the preview.
+TEST_F(SafeRenameTest, RefusesFoldersPipesAndSocketsWithAReason)
 {
-    const QByteArray raw = QFile::encodeName(folder()) + "bad\xff.mp3";
-    ::close(::open(raw.constData(), O_CREAT | O_WRONLY, 0644));
-    const QString decoded = QFile::decodeName(QByteArrayView("bad\xff.mp3").toByteArray());
-    const RenameResult r = SafeRename(folder(), decoded, QStringLiteral("Good.mp3"), fs);
-    EXPECT_EQ(r.error.number, EILSEQ);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.mp3")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder() + QStringLiteral("pipe.mp3")).constData(), 0644), 0);
+    const struct
+    {
+        const char *name;
+        int number;
+    } cases[] = {{"folder.mp3", EISDIR}, {"pipe.mp3", ENODEV}};
+    for (const auto &c : cases) {
+        const RenameResult r = SafeRename(folder(), QString::fromUtf8(c.name), QStringLiteral("x.mp3"), fs);
+        EXPECT_EQ(r.failure, RenameFailure::Other) << c.name;
+        EXPECT_EQ(r.error.number, c.number) << c.name;
+        EXPECT_FALSE(r.error.description.isEmpty());
+    }
     EXPECT_TRUE(fs.log.isEmpty());
-    EXPECT_EQ(::unlink(raw.constData()), 0);
+    EXPECT_EQ(dir.entries(), (QStringList{QStringLiteral("folder.mp3"), QStringLiteral("pipe.mp3")}));
 }
 
 struct Fault
@@ -135,24 +145,29 @@ TEST_F(SafeRenameTest, WithoutLinksEitherRenamesOnlyAfterCheckingTheTarget)
     EXPECT_EQ(dir.entries(), (QStringList{QStringLiteral("b.mp3"), QStringLiteral("c.mp3")}));
 }
 
+// What vfat answers: the new spelling "exists"; the two steps through the temporary name
+// then go through. The same entry is told either by its inode (vfat) or, where each
+// spelling has its own inode (exFAT through FUSE), by the listing lacking the spelling.
 TEST_F(SafeRenameTest, CaseOnlyChangeGoesThroughATemporaryNameWhereCaseIsIgnored)
 {
-    dir.write(QStringLiteral("song.mp3"), "S");
-    // What vfat answers: the new spelling "exists" and is the same file; the two steps
-    // through the temporary name then go through.
-    struct FirstCallRefused : FaultyFileSystem
-    {
-        int calls = 0;
-        int renameNoReplace(const QString &from, const QString &to) override
+    for (const bool sameInode : {true, false}) {
+        TempDir here;
+        here.write(QStringLiteral("song.mp3"), "S");
+        struct FirstCallRefused : FaultyFileSystem
         {
-            return ++calls == 1 ? EEXIST : FaultyFileSystem::renameNoReplace(from, to);
-        }
-    } vfat;
-    vfat.pretendSameFile(true);
-    EXPECT_TRUE(SafeRename(folder(), QStringLiteral("song.mp3"), QStringLiteral("Song.mp3"), vfat).ok());
-    EXPECT_EQ(vfat.log.size(), 2);
-    EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("Song.mp3")});
-    EXPECT_EQ(dir.read(QStringLiteral("Song.mp3")), "S");
+            int calls = 0;
+            int renameNoReplace(const QByteArray &from, const QByteArray &to) override
+            {
+                return ++calls == 1 ? EEXIST : FaultyFileSystem::renameNoReplace(from, to);
+            }
+        } vfat;
+        vfat.pretendSameFile(sameInode);
+        vfat.pretendListed(sameInode);
+        EXPECT_TRUE(SafeRename(here.path() + u'/', QStringLiteral("song.mp3"), QStringLiteral("Song.mp3"), vfat).ok());
+        EXPECT_EQ(vfat.log.size(), 2);
+        EXPECT_EQ(here.entries(), QStringList{QStringLiteral("Song.mp3")});
+        EXPECT_EQ(here.read(QStringLiteral("Song.mp3")), "S");
+    }
 }
 
 TEST_F(SafeRenameTest, CaseOnlyChangeRestoresTheOldNameWhenTheSecondStepFails)
@@ -161,7 +176,7 @@ TEST_F(SafeRenameTest, CaseOnlyChangeRestoresTheOldNameWhenTheSecondStepFails)
     struct SecondStepBusy : FaultyFileSystem
     {
         int calls = 0;
-        int renameNoReplace(const QString &from, const QString &to) override
+        int renameNoReplace(const QByteArray &from, const QByteArray &to) override
         {
             ++calls;
             if (calls == 1)

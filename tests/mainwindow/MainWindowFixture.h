@@ -38,7 +38,7 @@ class RecordingPlayerLink : public PlayerLink
 public:
     explicit RecordingPlayerLink(QStringList *sent) : m_sent(sent) {}
     bool isRunning(const QString &) override { return true; }
-    void sendFile(const QString &fileName, const QString &) override { *m_sent << fileName; }
+    void sendFile(const QByteArray &nativePath, const QString &) override { *m_sent << QString::fromUtf8(nativePath); }
 
 private:
     QStringList *m_sent;

@@ -60,7 +60,11 @@ protected:
     void enqueue(const QString &winampPath, const QString &folder, const QStringList &names,
                  bool checked = true, int startWaitMs = 5000)
     {
-        Playfile::mnuEnqueue_Click({checked, winampPath, folder, names, startWaitMs}, *link, dialogs);
+        QList<NativeName> files;
+        for (const QString &name : names)
+            files.append(NativeName::fromText(name));
+        Playfile::mnuEnqueue_Click({checked, winampPath, NativeName::fromText(folder), files, startWaitMs}, *link,
+                                   dialogs);
     }
 
     // Everything the only player received before a last file sent now: calls are answered
@@ -116,6 +120,19 @@ TEST_F(EnqueueTest, TenSelectedFilesArriveInListOrderAsFileUrls)
     EXPECT_EQ(player->playList(10), expected);
     for (const QString &call : player->calls())
         EXPECT_TRUE(call.endsWith(QLatin1String("\t0"))) << qPrintable(call);
+}
+
+// The URL carries the very bytes, so twins that show alike stay two files.
+TEST_F(EnqueueTest, NamesThatAreNotTextArriveByTheirBytes)
+{
+    auto player = startPlayer(QStringLiteral("vlc"), true);
+    const NativeName folder("/m/Caf\xe9", QString());
+    Playfile::mnuEnqueue_Click({true, QStringLiteral("/usr/bin/vlc"), folder,
+                                {NativeName("song\xe9.mp3", QString()), NativeName("song\xef\xbf\xbd.mp3", QString())},
+                                5000},
+                               *link, dialogs);
+    EXPECT_EQ(player->addedUrls(2), (QStringList{QStringLiteral("file:///m/Caf%E9/song%E9.mp3"),
+                                                  QStringLiteral("file:///m/Caf%E9/song%EF%BF%BD.mp3")}));
 }
 
 TEST_F(EnqueueTest, FolderAtTheRootGetsOneSeparator)

@@ -4,7 +4,73 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <ftw.h>
+#include <unistd.h>
+
+namespace {
+
+int removeEntry(const char *path, const struct stat *, int, struct FTW *)
+{
+    ::remove(path);
+    return 0;
+}
+
+} // namespace
+
 TempDir::TempDir() = default;
+
+TempDir::~TempDir()
+{
+    if (m_dir.isValid())
+        ::nftw(nativePath().constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+QByteArray TempDir::nativePath() const
+{
+    return QFile::encodeName(path());
+}
+
+QByteArray TempDir::writeNative(const QByteArray &name, const QByteArray &bytes) const
+{
+    const QByteArray full = nativePath() + '/' + name;
+    const int fd = ::open(full.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        [[maybe_unused]] const ssize_t written = ::write(fd, bytes.constData(), size_t(bytes.size()));
+        ::close(fd);
+    }
+    return full;
+}
+
+QByteArray TempDir::readNative(const QByteArray &name) const
+{
+    QByteArray bytes;
+    const int fd = ::open((nativePath() + '/' + name).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, n);
+    ::close(fd);
+    return bytes;
+}
+
+QList<QByteArray> TempDir::nativeEntries() const
+{
+    QList<QByteArray> names;
+    if (DIR *dir = ::opendir(nativePath().constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..")
+                names.append(name);
+        }
+        ::closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 QString TempDir::write(const QString &name, const QByteArray &bytes) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -10,6 +11,8 @@ class TempDir
 {
 public:
     TempDir();
+    // Removes names that are not valid UTF-8 too, which Qt's own removal cannot see.
+    ~TempDir();
 
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
@@ -20,6 +23,13 @@ public:
     bool exists(const QString &name) const;
     // The names in the folder, sorted, without "." and "..".
     QStringList entries() const;
+
+    // The same by exact bytes, for names that are not valid UTF-8.
+    QByteArray nativePath() const;
+    QByteArray writeNative(const QByteArray &name, const QByteArray &bytes = {}) const;
+    QByteArray readNative(const QByteArray &name) const;
+    // Sorted by bytes.
+    QList<QByteArray> nativeEntries() const;
 
 private:
     QTemporaryDir m_dir;

@@ -38,7 +38,7 @@ private:
 
 } // namespace
 
-TagFileAccess::Opened FaultyTagFileAccess::open(const QString &path, Mode mode)
+TagFileAccess::Opened FaultyTagFileAccess::open(const QByteArray &path, Mode mode)
 {
     if (mode == Mode::ReadWrite && m_step == Step::OpenForWrite)
         return {nullptr, m_error};

@@ -17,7 +17,7 @@ public:
         m_partial = bytesWrittenFirst;
     }
 
-    Opened open(const QString &path, Mode mode) override;
+    Opened open(const QByteArray &path, Mode mode) override;
 
 private:
     Step m_step = Step::None;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QByteArray>
+#include <QList>
+
+// A folder's entries by their exact native names. Qt's own listing decodes names as
+// UTF-8 and leaves out, or garbles, those that are not; this one keeps every byte.
+class NativeDirectory
+{
+public:
+    struct Entry
+    {
+        QByteArray name;
+        FileSystem::Kind kind; // links followed; a dangling link is Other
+    };
+
+    // Every entry but "." and "..", unsorted; empty when the folder cannot be read.
+    static QList<Entry> list(const QByteArray &folder);
+    // The current folder's path, which Qt would give decoded.
+    static QByteArray current();
+};
