@@ -57,7 +57,7 @@ uninstall:
 deb: INSTALL_PREFIX = /usr
 deb: release
 	cd $(RELEASE_DIR) && cpack
-	@ls $(RELEASE_DIR)/marlune_*.deb
+	@for deb in $(RELEASE_DIR)/marlune_*.deb; do echo "$$deb"; dpkg-deb -f "$$deb" Installed-Size Depends; done
 
 clean:
 	rm -rf $(BUILD_DIR) $(RELEASE_DIR)
