@@ -12,7 +12,7 @@ eyed3_subset=100
 cli=$build/cli/marlune-cli
 bare=$build/bench/tags/tags_bare_loop
 for tool in hyperfine kid3-cli eyeD3 id3v2; do
-  command -v "$tool" >/dev/null || { echo "run.sh: $tool missing (scripts/install-deps)"; exit 1; }
+  command -v "$tool" >/dev/null || { echo "run.sh: $tool missing (scripts/install-deps --test)"; exit 1; }
 done
 
 work=$(mktemp -d)

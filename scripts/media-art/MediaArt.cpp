@@ -141,6 +141,18 @@ bool save(const QImage &image, const QString &folder, const char *name)
     return false;
 }
 
+// The desktop's icon theme wants the same drawing at each of its standard sizes;
+// icons/marlune.svg is its scalable twin, kept by hand.
+bool saveThemeIcons(const QString &folder)
+{
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QByteArray name = "icons/marlune" + QByteArray::number(size) + ".png";
+        if (!save(icon(size), folder, name.constData()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -158,5 +170,5 @@ int main(int argc, char **argv)
     const bool ok = save(button(plain), out, "button.png") && save(button(lit), out, "button_lit.png")
         && save(titleBar(), out, "titlebar.png") && save(icon(128), out, "marlune.png")
         && save(icon(32), out, "marlune32.png");
-    return ok ? 0 : 1;
+    return ok && saveThemeIcons(out) ? 0 : 1;
 }
