@@ -15,6 +15,8 @@ LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAU
 TESTS ?= ON
 run: TESTS = OFF
 DEPS_FLAGS = $(if $(filter ON,$(TESTS)),--test,)
+# CI builds with warnings as errors, and fails when a suite skips (scripts/run-tests).
+WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
 
 .PHONY: all deps configure build run test bench install uninstall deb release clean
 
@@ -25,7 +27,7 @@ deps:
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) \
-	  -DMARLUNE_BUILD_TESTS=$(TESTS) -DMARLUNE_BUILD_BENCH=$(TESTS) $(CMAKE_FLAGS)
+	  -DMARLUNE_BUILD_TESTS=$(TESTS) -DMARLUNE_BUILD_BENCH=$(TESTS) -DMARLUNE_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -34,7 +36,7 @@ run: build
 	$(BUILD_DIR)/mainwindow/marlune
 
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	scripts/run-tests $(BUILD_DIR) $(JOBS)
 
 bench: build
 	bench/run $(BUILD_DIR)
