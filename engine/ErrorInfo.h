@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // A failure as the user sees it: the error number and its description, as the
@@ -11,4 +12,12 @@ struct ErrorInfo
 
     bool ok() const { return number == 0; }
     explicit operator bool() const { return number != 0; }
+
+    // The description stays English so that scripts reading marlune-cli can match it;
+    // the windows show it in the user's language. Texts from the platform are not
+    // ours to translate and come back unchanged.
+    QString shownDescription() const
+    {
+        return QCoreApplication::translate("ErrorInfo", description.toUtf8().constData());
+    }
 };

@@ -1,6 +1,7 @@
 #include "Forms.h"
 #include "PosixTagFileAccess.h"
 #include "Startup.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("marlune"));
     QApplication::setOrganizationName(QStringLiteral("marlune"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
 
     Forms forms(programConfig(app.arguments().mid(1)));
     Main(forms);
