@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 
 // A failure as the user sees it: the error number and its description, as the
@@ -16,8 +15,5 @@ struct ErrorInfo
     // The description stays English so that scripts reading marlune-cli can match it;
     // the windows show it in the user's language. Texts from the platform are not
     // ours to translate and come back unchanged.
-    QString shownDescription() const
-    {
-        return QCoreApplication::translate("ErrorInfo", description.toUtf8().constData());
-    }
+    QString shownDescription() const;
 };

@@ -213,7 +213,8 @@ QString RenamePass::failureMessage(const RenameResult &result, const QString &ol
             + QCoreApplication::translate("RenamePass", ".\r\nThe new desired filename already exists.");
     case RenameFailure::AccessDenied:
         return QCoreApplication::translate("RenamePass", "Error renaming ") + oldName
-            + QCoreApplication::translate("RenamePass", ".\r\nThis file cannot be renamed since it's currently in use by windows.");
+            + QCoreApplication::translate("RenamePass",
+                                          ".\r\nThis file cannot be renamed since it's currently in use by windows.");
     default:
         return errorMessage(result.error);
     }
@@ -221,6 +222,7 @@ QString RenamePass::failureMessage(const RenameResult &result, const QString &ol
 
 QString RenamePass::errorMessage(const ErrorInfo &error)
 {
-    return QCoreApplication::translate("RenamePass", "There was an error renaming the file: \r\n") + QString::number(error.number)
+    return QCoreApplication::translate("RenamePass", "There was an error renaming the file: \r\n")
+        + QString::number(error.number)
         + QChar(u' ') + error.shownDescription();
 }

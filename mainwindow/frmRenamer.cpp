@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <algorithm>
 
 namespace {
 
@@ -104,6 +105,10 @@ void frmRenamer::buildControls()
     lblPreview->setObjectName(QStringLiteral("lblPreview"));
     setFore(lblPreview, Qt::white);
     place(lblPreview, 4560, 2340, 690, 195);
+    // The design's width fits the English word (to a pixel); a longer translation gets
+    // room to the right instead of being cut.
+    if (lblPreview->text() != QLatin1String(kPreview))
+        lblPreview->resize(std::max(lblPreview->width(), lblPreview->sizeHint().width()), lblPreview->height());
 
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));

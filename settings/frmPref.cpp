@@ -118,6 +118,8 @@ void frmPref::createCheckBox(int index, const QString &caption, int left, int to
     box->setFont(controlFont());
     setCaptionColor(box, kYellow);
     place(box, left, top, width, kBoxHeight);
+    // A translated caption longer than the English one widens the box rather than being cut.
+    box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     connect(box, &QCheckBox::toggled, this, [this, index] { chkOpt_Click(index); });
     resetOnMouseMove(box, {Reset::Title, Reset::Buttons});
     m_chkOpt[index] = box;

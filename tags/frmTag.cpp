@@ -60,6 +60,9 @@ void placeCaption(QLabel *label, const Rect &r)
     const QSize hint = label->sizeHint();
     if (hint.width() > g.width())
         g.setLeft(g.right() + 1 - hint.width());
+    // A long translated caption would start left of the window: it starts at the edge instead.
+    if (g.left() < 0)
+        g.moveLeft(0);
     if (hint.height() > g.height()) {
         const int grow = hint.height() - g.height();
         g.adjust(0, -grow / 2, 0, grow - grow / 2);
