@@ -6,22 +6,28 @@
 
 namespace {
 
-bool installOne(const QLocale &locale, const QString &name, const QString &folder)
+QTranslator *installOne(const QLocale &locale, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(locale, name, QStringLiteral("_"), folder)
         && QCoreApplication::installTranslator(translator))
-        return true;
+        return translator;
     delete translator;
-    return false;
+    return nullptr;
 }
 
 } // namespace
 
 bool Translations::install(const QLocale &locale)
 {
-    // Qt's texts come from the system's Qt installation and may be missing; ours are
-    // built into the program, so an installed copy can never be out of step with it.
-    installOne(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return installOne(locale, QStringLiteral("marlune"), QStringLiteral(":/i18n"));
+    // Ours are built into the program, so they can never be out of step with it.
+    const QTranslator *own = installOne(locale, QStringLiteral("marlune"), QStringLiteral(":/i18n"));
+    if (!own)
+        return false;
+    // Qt's texts (standard buttons) in the language ours were found in, and only then:
+    // a French desktop gets English windows throughout rather than French buttons in
+    // English messages. They come from the system's Qt and may be missing.
+    installOne(QLocale(own->language()), QStringLiteral("qtbase"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return true;
 }

@@ -17,6 +17,7 @@ struct LocaleCase
     const char *exitEntry;
     const char *previewButton;
     const char *fileToolTip; // from a library without windows
+    const char *qtCancel;    // Qt's own standard button
 };
 
 class TranslatedWindow : public MainWindowFixture
@@ -29,7 +30,8 @@ TEST_F(TranslatedWindow, DISABLED_PrintCaptions)
     Translations::install();
     frmRenamer &main = open();
     const QStringList captions{main.lblMenu(MenuIndex::File)->text(), main.mnuFile->title(),
-                               main.mnuExit->text(), main.lblButton(0)->text(), main.File1->toolTip()};
+                               main.mnuExit->text(), main.lblButton(0)->text(), main.File1->toolTip(),
+                               QCoreApplication::translate("QPlatformTheme", "Cancel")};
     std::printf("captions\t%s\n", captions.join(u'\t').toUtf8().constData());
 }
 
@@ -57,7 +59,7 @@ TEST_P(TranslatedStart, CaptionsFollowTheLocale)
     EXPECT_EQ(line.split(QLatin1Char('\t')).mid(1),
               QStringList({QString::fromUtf8(c.fileLabel), QString::fromUtf8(c.fileMenu),
                            QString::fromUtf8(c.exitEntry), QString::fromUtf8(c.previewButton),
-                           QString::fromUtf8(c.fileToolTip)}));
+                           QString::fromUtf8(c.fileToolTip), QString::fromUtf8(c.qtCancel)}));
 }
 
 const char *const kEnglishTip = "Right Click To Edit ID3 Tags. Select as many files as needed.";
@@ -66,9 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
     Locales, TranslatedStart,
     ::testing::Values(
         LocaleCase{"de_DE.UTF-8", "Datei", "&Datei", "&Beenden", "Vorschau",
-                   "Rechtsklick zum Bearbeiten der ID3-Tags. Wählen Sie beliebig viele Dateien aus."},
-        LocaleCase{"C", "File", "&File", "E&xit", "Preview", kEnglishTip},
-        // No French translation: English, not a mixture and not an error.
-        LocaleCase{"fr_FR.UTF-8", "File", "&File", "E&xit", "Preview", kEnglishTip}));
+                   "Rechtsklick zum Bearbeiten der ID3-Tags. Wählen Sie beliebig viele Dateien aus.", "Abbrechen"},
+        LocaleCase{"C", "File", "&File", "E&xit", "Preview", kEnglishTip, "Cancel"},
+        // No French translation of ours: English throughout, Qt's buttons included.
+        LocaleCase{"fr_FR.UTF-8", "File", "&File", "E&xit", "Preview", kEnglishTip, "Cancel"}));
 
 } // namespace
