@@ -10,9 +10,9 @@ namespace HostInfoFile {
 
 namespace {
 
-const ErrorInfo PastEnd{62, QStringLiteral("Input past end of file")};
-const ErrorInfo TypeMismatch{13, QStringLiteral("Type mismatch")};
-const ErrorInfo Overflow{6, QStringLiteral("Overflow")};
+const ErrorInfo PastEnd{62, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Input past end of file"))};
+const ErrorInfo TypeMismatch{13, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Type mismatch"))};
+const ErrorInfo Overflow{6, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Overflow"))};
 
 // Removes the offset from entries 3 to 7 in place; the error says why it could not.
 ErrorInfo removeOffset(HostInfo &hostInfo)
@@ -39,8 +39,8 @@ ReadResult read(const QString &path)
     const std::optional<QByteArray> bytes = readWholeFile(path);
     if (!bytes) {
         const bool present = QFileInfo::exists(path);
-        return {present ? ErrorInfo{75, QStringLiteral("Path/File access error")}
-                        : ErrorInfo{53, QStringLiteral("File not found")},
+        return {present ? ErrorInfo{75, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Path/File access error"))}
+                        : ErrorInfo{53, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "File not found"))},
                 {}};
     }
     QuotedFieldReader reader(*bytes);

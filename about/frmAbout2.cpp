@@ -20,9 +20,10 @@ namespace {
 const char *const kDesignEmail = "author@marlune.example";
 const char *const kDesignWeb = "http://www.marlune.example/";
 const char *const kAuthor = "M. Lune";
-const char *const kDescription =
+const char *const kDescription = QT_TRANSLATE_NOOP(
+    "frmAbout2",
     "This file renames .MP3, .MPG, .MPEG, .DOC, .TXT, .MOV, .ASF, .RM, .RAM files to a predefined "
-    "format. Please send any comments or bug reports. Thanks. Last updated December 2026.";
+    "format. Please send any comments or bug reports. Thanks. Last updated December 2026.");
 
 struct Rect
 {
@@ -81,10 +82,10 @@ frmAbout2::frmAbout2(const ChromeContext &context, Dialogs &dialogs, const QStri
     setObjectName(QStringLiteral("frmAbout2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setInnerSize(kInnerWidth, kInnerHeight);
-    setTitle(QStringLiteral("About Marlune"));
-    addButtonPair(2, 0, QStringLiteral("OK"), 300, 2340);
-    addButtonPair(1, 3, QStringLiteral("Update"), 300, 2880);
-    addButtonPair(5, 4, QStringLiteral("Comments"), 300, 3420);
+    setTitle(tr("About Marlune"));
+    addButtonPair(2, 0, tr("OK"), 300, 2340);
+    addButtonPair(1, 3, tr("Update"), 300, 2880);
+    addButtonPair(5, 4, tr("Comments"), 300, 3420);
     createControls();
     connectExchanges(options);
     connect(this, &ChromeWindow::buttonClicked, this, &frmAbout2::AboutAction);
@@ -120,9 +121,9 @@ void frmAbout2::createLabels()
         placeAt(label, kLblAbout[i]);
         m_lblAbout[i] = label;
     }
-    m_lblAbout[0]->setText(QStringLiteral("Marlune"));
+    m_lblAbout[0]->setText(tr("Marlune"));
     m_lblAbout[1]->setText(QStringLiteral(MARLUNE_VERSION));
-    m_lblAbout[2]->setText(QString::fromLatin1(kDescription));
+    m_lblAbout[2]->setText(tr(kDescription));
     m_lblAbout[3]->setText(QString::fromLatin1(kAuthor));
     for (int i : {0, 1, 3})
         fitToWidth(m_lblAbout[i]);
@@ -141,7 +142,7 @@ void frmAbout2::createBoxes()
         m_txtAbout[i] = box;
     }
     showAddresses(QString::fromLatin1(kDesignWeb), QString::fromLatin1(kDesignEmail));
-    m_txtAbout[1]->setToolTip(QStringLiteral("Double-Click to goto website."));
+    m_txtAbout[1]->setToolTip(tr("Double-Click to goto website."));
 
     m_txtComments = new CommentBox(CommentsMaxLength, this);
     m_txtComments->setObjectName(QStringLiteral("txtComments"));

@@ -172,7 +172,7 @@ void ChromeWindow::addMenuBar()
         MenuLabel *label = spec.index == MenuIndex::Title ? lblMenu(MenuIndex::Title)
                                                           : makeMenuLabel(spec.index);
         if (!spec.caption.isEmpty())
-            label->setText(spec.caption);
+            label->setText(shownCaption(spec));
         place(label, spec.left, spec.top, spec.width, spec.height);
     }
     m_windowResets = {Reset::MenuBar, Reset::Buttons};

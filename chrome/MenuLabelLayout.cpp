@@ -1,20 +1,26 @@
 #include "MenuLabelLayout.h"
 
+#include <QCoreApplication>
 #include <array>
 
 std::span<const MenuLabelSpec> mainMenuLabels()
 {
     static const std::array<MenuLabelSpec, 8> labels = {{
-        {0, QStringLiteral("File"), 240, 420, 465, 315},
-        {1, QStringLiteral("Options"), 1500, 420, 840, 315},
-        {2, QStringLiteral("Help"), 6420, 420, 585, 315},
+        {0, QStringLiteral(QT_TRANSLATE_NOOP("MenuLabelLayout", "File")), 240, 420, 465, 315},
+        {1, QStringLiteral(QT_TRANSLATE_NOOP("MenuLabelLayout", "Options")), 1500, 420, 840, 315},
+        {2, QStringLiteral(QT_TRANSLATE_NOOP("MenuLabelLayout", "Help")), 6420, 420, 585, 315},
         {3, QString(), 2700, 60, 1905, 240},
         {4, QStringLiteral("--"), 60, 60, 195, 225},
         {5, QStringLiteral("X"), 7020, 75, 195, 240},
-        {6, QStringLiteral("Update"), 4860, 420, 765, 315},
-        {7, QStringLiteral("ID3 Tag"), 3120, 420, 915, 315},
+        {6, QStringLiteral(QT_TRANSLATE_NOOP("MenuLabelLayout", "Update")), 4860, 420, 765, 315},
+        {7, QStringLiteral(QT_TRANSLATE_NOOP("MenuLabelLayout", "ID3 Tag")), 3120, 420, 915, 315},
     }};
     return labels;
+}
+
+QString shownCaption(const MenuLabelSpec &label)
+{
+    return QCoreApplication::translate("MenuLabelLayout", label.caption.toUtf8().constData());
 }
 
 bool isMenuLabel(int index)

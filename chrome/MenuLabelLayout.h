@@ -10,7 +10,7 @@
 struct MenuLabelSpec
 {
     int index;
-    QString caption; // empty for the title, whose caption is the window's
+    QString caption; // empty for the title, whose caption is the window's; English, see shownCaption()
     int left, top, width, height; // twips
 };
 
@@ -26,6 +26,10 @@ constexpr int Tag = 7;
 }
 
 std::span<const MenuLabelSpec> mainMenuLabels();
+
+// The caption in the user's language. The table keeps English, being built once
+// for the whole run, whatever translator is installed when it is first asked for.
+QString shownCaption(const MenuLabelSpec &label);
 
 // True for the labels that pop up a menu (0, 1, 2, 6, 7).
 bool isMenuLabel(int index);

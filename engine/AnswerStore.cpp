@@ -45,7 +45,7 @@ AnswerStore::Contents AnswerStore::read() const
     Contents contents;
     QFile file(m_path);
     if (!file.exists()) {
-        contents.error = {53, QStringLiteral("File not found")};
+        contents.error = {53, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "File not found"))};
         return contents;
     }
     if (!file.open(QIODevice::ReadOnly)) {

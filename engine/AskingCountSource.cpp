@@ -2,9 +2,12 @@
 
 #include "NameNormaliser.h"
 
+#include <QCoreApplication>
+
 std::optional<int> AskingCountSource::wordCount(const QString &oldName, const QString &workingName)
 {
-    const QString answer = m_dialogs.askText(prompt(oldName, workingName), QStringLiteral("User Input Required"),
+    const QString answer = m_dialogs.askText(prompt(oldName, workingName),
+                                             QCoreApplication::translate("AskingCountSource", "User Input Required"),
                                              QStringLiteral("1"));
     const std::optional<int> count = ParseCountAnswer(answer);
     if (!count)
@@ -24,6 +27,7 @@ ErrorInfo AskingCountSource::takeError()
 
 QString AskingCountSource::prompt(const QString &oldName, const QString &workingName)
 {
-    return QStringLiteral("Enter the number of words in artists/groups name: ") + QChar(u'\n') + oldName
-        + QStringLiteral("\r\nCurrent file name: ") + workingName;
+    return QCoreApplication::translate("AskingCountSource", "Enter the number of words in artists/groups name: ")
+        + QChar(u'\n') + oldName
+        + QCoreApplication::translate("AskingCountSource", "\r\nCurrent file name: ") + workingName;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Every prompt and message the program shows goes through this interface, so the
@@ -22,8 +23,7 @@ public:
 };
 
 // The caption of every message box that does not name its own: the program's title.
-inline const QString &applicationTitle()
+inline QString applicationTitle()
 {
-    static const QString title = QStringLiteral("Marlune");
-    return title;
+    return QCoreApplication::translate("Dialogs", "Marlune");
 }

@@ -11,4 +11,9 @@ struct ErrorInfo
 
     bool ok() const { return number == 0; }
     explicit operator bool() const { return number != 0; }
+
+    // The description stays English so that scripts reading marlune-cli can match it;
+    // the windows show it in the user's language. Texts from the platform are not
+    // ours to translate and come back unchanged.
+    QString shownDescription() const;
 };

@@ -4,10 +4,12 @@
 #include "NameNormaliser.h"
 #include "PathHelpers.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString kPreview = QStringLiteral("Preview");
-const QString kRename = QStringLiteral("Rename");
+const char *const kPreview = QT_TRANSLATE_NOOP("RenamePass", "Preview");
+const char *const kRename = QT_TRANSLATE_NOOP("RenamePass", "Rename");
 
 // Why a recomputed target differs from the confirmed preview text.
 ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const std::optional<int> &count)
@@ -15,10 +17,10 @@ ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const
     if (stored.error)
         return stored.error;
     if (position >= stored.counts.size())
-        return {62, QStringLiteral("Input past end of file")};
+        return {62, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Input past end of file"))};
     if (!count)
-        return {13, QStringLiteral("Type mismatch")};
-    return {5, QStringLiteral("The stored word count no longer matches the preview")};
+        return {13, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Type mismatch"))};
+    return {5, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "The stored word count no longer matches the preview"))};
 }
 
 } // namespace
@@ -52,7 +54,7 @@ void RenamePass::ClearPreview()
         return;
     m_entries.clear();
     m_host.showPreviewEntries({});
-    m_host.setButtonCaptions(kPreview);
+    m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kPreview));
     b_Arg = false;
     m_host.EnableControls(true);
     m_store.remove();
@@ -162,7 +164,7 @@ void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
     if (m_entries.isEmpty())
         return;
     m_host.showPreviewEntries(lstFiles());
-    m_host.setButtonCaptions(kRename);
+    m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kRename));
     m_host.EnableControls(false);
 }
 
@@ -210,7 +212,7 @@ void RenamePass::returnToBrowsing()
     m_host.refreshFileList();
     m_entries.clear();
     m_host.showPreviewEntries({});
-    m_host.setButtonCaptions(kPreview);
+    m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kPreview));
     m_host.EnableControls(true);
     m_store.remove();
 }
@@ -224,11 +226,12 @@ QString RenamePass::failureMessage(const RenameResult &result, const QString &ol
 {
     switch (result.failure) {
     case RenameFailure::TargetExists:
-        return QStringLiteral("Error renaming ") + oldName
-            + QStringLiteral(".\r\nThe new desired filename already exists.");
+        return QCoreApplication::translate("RenamePass", "Error renaming ") + oldName
+            + QCoreApplication::translate("RenamePass", ".\r\nThe new desired filename already exists.");
     case RenameFailure::AccessDenied:
-        return QStringLiteral("Error renaming ") + oldName
-            + QStringLiteral(".\r\nThis file cannot be renamed since it's currently in use by windows.");
+        return QCoreApplication::translate("RenamePass", "Error renaming ") + oldName
+            + QCoreApplication::translate("RenamePass",
+                                          ".\r\nThis file cannot be renamed since it's currently in use by windows.");
     default:
         return errorMessage(result.error);
     }
@@ -236,6 +239,7 @@ QString RenamePass::failureMessage(const RenameResult &result, const QString &ol
 
 QString RenamePass::errorMessage(const ErrorInfo &error)
 {
-    return QStringLiteral("There was an error renaming the file: \r\n") + QString::number(error.number)
-        + QChar(u' ') + error.description;
+    return QCoreApplication::translate("RenamePass", "There was an error renaming the file: \r\n")
+        + QString::number(error.number)
+        + QChar(u' ') + error.shownDescription();
 }

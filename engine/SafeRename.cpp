@@ -17,9 +17,11 @@ RenameResult failed(int code, FileSystem &fs)
 {
     switch (classifyRenameError(code)) {
     case RenameFailure::TargetExists:
-        return {RenameFailure::TargetExists, {58, QStringLiteral("File already exists")}};
+        return {RenameFailure::TargetExists,
+                {58, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "File already exists"))}};
     case RenameFailure::AccessDenied:
-        return {RenameFailure::AccessDenied, {75, QStringLiteral("Path/File access error")}};
+        return {RenameFailure::AccessDenied,
+                {75, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Path/File access error"))}};
     default:
         return {RenameFailure::Other, {code, fs.describe(code)}};
     }

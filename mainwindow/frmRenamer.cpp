@@ -24,11 +24,12 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <algorithm>
 
 namespace {
 
 const QStringList kTypes{"*.mp3", "*.mpg", "*.mpeg", "*.asf", "*.mov", "*.rm", "*.ram", "*.txt", "*.doc"};
-const QString kPreview = QStringLiteral("Preview");
+const char *const kPreview = QT_TRANSLATE_NOOP("frmRenamer", "Preview");
 
 constexpr int kVbControl = 17;
 constexpr int kVbShift = 16;
@@ -73,7 +74,7 @@ frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget 
     m_pass->setNameDecoder(m_services.names);
     setInnerSize(7275, 4875);
     addMenuBar();
-    setTitle(QStringLiteral("Marlune"));
+    setTitle(tr("Marlune"));
     buildControls();
     buildMenus();
     setHideToTray([this] { HideToTray(); });
@@ -89,13 +90,13 @@ void frmRenamer::buildControls()
 {
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setToolTip(QStringLiteral("Select Drive"));
+    Drive1->setToolTip(tr("Select Drive"));
     place(Drive1, 60, 720, 2535, 315);
 
     Dir1 = new FolderList(this);
     Dir1->setNameDecoder(m_services.names);
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setToolTip(QStringLiteral("Select Directory"));
+    Dir1->setToolTip(tr("Select Directory"));
     place(Dir1, 60, 1080, 2535, 2565);
 
     File1 = new FileList(this);
@@ -104,32 +105,36 @@ void frmRenamer::buildControls()
     File1->setToolTip(TagCommands::fileToolTip());
     place(File1, 2640, 720, 4575, 1650);
 
-    lblPreview = new QLabel(kPreview, this);
+    lblPreview = new QLabel(tr(kPreview), this);
     lblPreview->setObjectName(QStringLiteral("lblPreview"));
     setFore(lblPreview, Qt::white);
     place(lblPreview, 4560, 2340, 690, 195);
+    // The design's width fits the English word (to a pixel); a longer translation gets
+    // room to the right instead of being cut.
+    if (lblPreview->text() != QLatin1String(kPreview))
+        lblPreview->resize(std::max(lblPreview->width(), lblPreview->sizeHint().width()), lblPreview->height());
 
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
-    lstFiles->setToolTip(QStringLiteral("Select Files To Rename"));
+    lstFiles->setToolTip(tr("Select Files To Rename"));
     lstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstFiles->setUniformItemSizes(true);
     place(lstFiles, 2640, 2550, 4575, 1620);
 
     txtDir = new QLineEdit(this);
     txtDir->setObjectName(QStringLiteral("txtDir"));
-    txtDir->setToolTip(QStringLiteral("Type Directory/Location And Press SHIFT+ENTER"));
+    txtDir->setToolTip(tr("Type Directory/Location And Press SHIFT+ENTER"));
     place(txtDir, 60, 3720, 1575, 450);
 
     lstType = new QListWidget(this);
     lstType->setObjectName(QStringLiteral("lstType"));
-    lstType->setToolTip(QStringLiteral("Select Type Of Files To Rename"));
+    lstType->setToolTip(tr("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(lstType, 1680, 3720, 915, 450);
 
-    addButtonPair(2, 0, kPreview, 1620, 4260);
-    addButtonPair(1, 3, QStringLiteral("Clear"), 4320, 4260);
+    addButtonPair(2, 0, tr(kPreview), 1620, 4260);
+    addButtonPair(1, 3, tr("Clear"), 4320, 4260);
 
     // Below the inner area: never seen, but it can hold the keyboard.
     txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
@@ -180,29 +185,29 @@ void frmRenamer::buildMenus()
         return m;
     };
 
-    mnuFile = menu("mnuFile", QStringLiteral("&File"));
-    mnuExit = entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuFile = menu("mnuFile", tr("&File"));
+    mnuExit = entry(mnuFile, "mnuExit", tr("E&xit"));
 
-    mnuOptions = menu("mnuOptions", QStringLiteral("&Options"));
-    mnuCap = entry(mnuOptions, "mnuCap", QStringLiteral("&Capitalize Only"));
-    mnuRemoveNumbers = entry(mnuOptions, "mnuRemoveNumbers", QStringLiteral("&Remove Numbers"));
-    mnuRemoveUnderscore = entry(mnuOptions, "mnuRemoveUnderscore", QStringLiteral("R&emove Underscore"));
+    mnuOptions = menu("mnuOptions", tr("&Options"));
+    mnuCap = entry(mnuOptions, "mnuCap", tr("&Capitalize Only"));
+    mnuRemoveNumbers = entry(mnuOptions, "mnuRemoveNumbers", tr("&Remove Numbers"));
+    mnuRemoveUnderscore = entry(mnuOptions, "mnuRemoveUnderscore", tr("R&emove Underscore"));
     mnuSep = mnuOptions->addSeparator();
     mnuSep->setObjectName(QStringLiteral("mnuSep"));
-    mnuPref = entry(mnuOptions, "mnuPref", QStringLiteral("&Prefrences"));
+    mnuPref = entry(mnuOptions, "mnuPref", tr("&Prefrences"));
 
-    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
-    mnuAbout = entry(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+    mnuHelp = menu("mnuHelp", tr("&Help"));
+    mnuAbout = entry(mnuHelp, "mnuAbout", tr("&About"));
 
-    mnuTag = menu("mnuTag", QStringLiteral("&Tag"));
-    mnuAutoTag = entry(mnuTag, "mnuAutoTag", QStringLiteral("&Auto Add ID3 Tags"));
-    mnuEditTag = entry(mnuTag, "mnuEditTag", QStringLiteral("&Edit ID3 Tags"));
+    mnuTag = menu("mnuTag", tr("&Tag"));
+    mnuAutoTag = entry(mnuTag, "mnuAutoTag", tr("&Auto Add ID3 Tags"));
+    mnuEditTag = entry(mnuTag, "mnuEditTag", tr("&Edit ID3 Tags"));
     mnuSep2 = mnuTag->addSeparator();
     mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-    mnuEnqueue = entry(mnuTag, "mnuEnqueue", QStringLiteral("E&nqueue in Winamp"));
+    mnuEnqueue = entry(mnuTag, "mnuEnqueue", tr("E&nqueue in Winamp"));
 
-    mnuUpdate = menu("mnuUpdate", QStringLiteral("&Update"));
-    mnuCheckUpdate = entry(mnuUpdate, "mnuCheckUpdate", QStringLiteral("Check for &Update"));
+    mnuUpdate = menu("mnuUpdate", tr("&Update"));
+    mnuCheckUpdate = entry(mnuUpdate, "mnuCheckUpdate", tr("Check for &Update"));
 
     for (QAction *mode : {mnuCap, mnuRemoveNumbers, mnuRemoveUnderscore}) {
         mode->setCheckable(true);

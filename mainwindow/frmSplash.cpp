@@ -9,7 +9,7 @@
 
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , lblRenamer(new QLabel(QStringLiteral("Marlune"), this))
+    , lblRenamer(new QLabel(tr("Marlune"), this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     QPalette palette = this->palette();

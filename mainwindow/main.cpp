@@ -1,6 +1,7 @@
 #include "Forms.h"
 #include "PosixTagFileAccess.h"
 #include "Startup.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     nameProgram();
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
 
     // On Windows the arguments are UTF-16 text, the names themselves; elsewhere only
     // argv holds a name's bytes unchanged.

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 #include "PlayerLink.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
@@ -10,11 +12,13 @@ const QString crlf = QStringLiteral("\r\n");
 QString failureText(const ErrorInfo &error)
 {
     if (error.number == 53)
-        return QStringLiteral("The path to the Winamp application entered under prefrences is invalid. "
-                              "Please enter the correct path.");
-    return QStringLiteral("There was an error: ") + crlf + QString::number(error.number)
-        + QLatin1Char(' ') + error.description + crlf
-        + QStringLiteral("Please report the error to the developer by going to the About window.");
+        return QCoreApplication::translate("Playfile",
+                                           "The path to the Winamp application entered under prefrences is invalid. "
+                                           "Please enter the correct path.");
+    return QCoreApplication::translate("Playfile", "There was an error: ") + crlf + QString::number(error.number)
+        + QLatin1Char(' ') + error.shownDescription() + crlf
+        + QCoreApplication::translate("Playfile",
+                                      "Please report the error to the developer by going to the About window.");
 }
 
 } // namespace

@@ -21,7 +21,7 @@ PlayerLink::~PlayerLink() = default;
 ErrorInfo PlayerLink::start(const QString &programPath)
 {
     if (!programExists(programPath))
-        return {53, QStringLiteral("File not found")};
+        return {53, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "File not found"))};
     QProcess process;
     process.setProgram(programPath);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -29,7 +29,7 @@ ErrorInfo PlayerLink::start(const QString &programPath)
     process.setStandardErrorFile(QProcess::nullDevice());
     prepareStart(process);
     if (!process.startDetached())
-        return {75, QStringLiteral("Path/File access error")};
+        return {75, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Path/File access error"))};
     return {};
 }
 

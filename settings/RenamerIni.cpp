@@ -1,6 +1,7 @@
 #include "RenamerIni.h"
 #include "QuotedFieldFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -106,5 +107,5 @@ ErrorInfo RenamerIni::save(const QString &path, const Preferences &prefs)
 
 QString RenamerIni::saveErrorMessage()
 {
-    return QStringLiteral("There was an error. Settings will not be saved.");
+    return QCoreApplication::translate("RenamerIni", "There was an error. Settings will not be saved.");
 }

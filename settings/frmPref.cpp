@@ -72,10 +72,10 @@ frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, FolderLists &fo
 {
     setObjectName(QStringLiteral("frmPref"));
     setInnerSize(4710, 4230);
-    setTitle(QStringLiteral("Preferences"));
-    addButtonPair(2, 0, QStringLiteral("Save"), 240, 3540);
-    addButtonPair(1, 3, QStringLiteral("Cancel"), 1680, 3540);
-    addButtonPair(5, 4, QStringLiteral("Default"), 3120, 3540);
+    setTitle(tr("Preferences"));
+    addButtonPair(2, 0, tr("Save"), 240, 3540);
+    addButtonPair(1, 3, tr("Cancel"), 1680, 3540);
+    addButtonPair(5, 4, tr("Default"), 3120, 3540);
     createControls();
     applyDesignState();
     connect(this, &ChromeWindow::buttonClicked, this, &frmPref::ButtonAction);
@@ -85,21 +85,21 @@ frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, FolderLists &fo
 
 void frmPref::createControls()
 {
-    createCheckBox(0, QStringLiteral("&Always On Top"), 600, 600, 1695);
-    createCheckBox(1, QStringLiteral("&Docking"), 600, 900, 1035);
+    createCheckBox(0, tr("&Always On Top"), 600, 600, 1695);
+    createCheckBox(1, tr("&Docking"), 600, 900, 1035);
 
-    m_label2 = new QLabel(QStringLiteral("Taskbar Height"), this);
+    m_label2 = new QLabel(tr("Taskbar Height"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setFont(controlFont());
     setCaptionColor(m_label2, kYellow);
     place(m_label2, 840, 1200, 1335, kBoxHeight);
     createTextBox(1, 2220, 1200, 615);
 
-    createCheckBox(2, QStringLiteral("De&fault Directory"), 600, 1560, 1815);
+    createCheckBox(2, tr("De&fault Directory"), 600, 1560, 1815);
     createTextBox(2, 840, 1860, 3195);
-    createCheckBox(3, QStringLiteral("S&plash Screen"), 600, 2220, 1935);
-    createCheckBox(4, QStringLiteral("&Sounds"), 600, 2520, 1035);
-    createCheckBox(5, QStringLiteral("&Winamp Location"), 600, 2820, 1875);
+    createCheckBox(3, tr("S&plash Screen"), 600, 2220, 1935);
+    createCheckBox(4, tr("&Sounds"), 600, 2520, 1035);
+    createCheckBox(5, tr("&Winamp Location"), 600, 2820, 1875);
     createTextBox(5, 840, 3120, 3195);
 
     m_image1 = new QLabel(this);
@@ -118,6 +118,8 @@ void frmPref::createCheckBox(int index, const QString &caption, int left, int to
     box->setFont(controlFont());
     setCaptionColor(box, kYellow);
     place(box, left, top, width, kBoxHeight);
+    // A translated caption longer than the English one widens the box rather than being cut.
+    box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
     connect(box, &QCheckBox::toggled, this, [this, index] { chkOpt_Click(index); });
     resetOnMouseMove(box, {Reset::Title, Reset::Buttons});
     m_chkOpt[index] = box;

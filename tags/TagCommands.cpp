@@ -40,12 +40,12 @@ TagCommands::~TagCommands() = default;
 
 QString TagCommands::cancelToolTip()
 {
-    return QStringLiteral("PRESS CTRL+C TO CANCEL THE AUTOTAG PROCESS");
+    return QCoreApplication::translate("TagCommands", "PRESS CTRL+C TO CANCEL THE AUTOTAG PROCESS");
 }
 
 QString TagCommands::fileToolTip()
 {
-    return QStringLiteral("Right Click To Edit ID3 Tags. Select as many files as needed.");
+    return QCoreApplication::translate("TagCommands", "Right Click To Edit ID3 Tags. Select as many files as needed.");
 }
 
 frmTag &TagCommands::editor()

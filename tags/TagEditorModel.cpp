@@ -116,7 +116,7 @@ ErrorInfo TagEditorModel::WriteTag()
 
 QString TagEditorModel::writeFailureText(const ErrorInfo &error) const
 {
-    return error.description + QStringLiteral("\r\n") + m_veltro.tag_file();
+    return error.shownDescription() + QStringLiteral("\r\n") + m_veltro.tag_file();
 }
 
 ErrorInfo TagEditorModel::autoTagFile(const NativeName &path)

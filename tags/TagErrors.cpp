@@ -7,13 +7,13 @@ namespace TagErrors {
 ErrorInfo make(Number number)
 {
     switch (number) {
-    case FileNotFound: return {number, QStringLiteral("File not found")};
-    case DeviceIoError: return {number, QStringLiteral("Device I/O error")};
-    case DiskFull: return {number, QStringLiteral("Disk full")};
-    case PermissionDenied: return {number, QStringLiteral("Permission denied")};
+    case FileNotFound: return {number, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "File not found"))};
+    case DeviceIoError: return {number, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Device I/O error"))};
+    case DiskFull: return {number, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Disk full"))};
+    case PermissionDenied: return {number, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Permission denied"))};
     case PathFileAccessError: break;
     }
-    return {PathFileAccessError, QStringLiteral("Path/File access error")};
+    return {PathFileAccessError, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Path/File access error"))};
 }
 
 ErrorInfo fromErrno(int errnoValue)

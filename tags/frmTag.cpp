@@ -32,12 +32,12 @@ struct FieldRow
 };
 
 constexpr FieldRow kRows[] = {
-    {0, "Title", {540, 960, 360, 195}, {1080, 900, 2595, 315}},
-    {1, "Artist", {420, 1320, 465, 195}, {1080, 1260, 2595, 315}},
-    {2, "Album", {360, 1680, 555, 195}, {1080, 1620, 2595, 315}},
-    {3, "Year", {480, 2040, 450, 195}, {1080, 1980, 555, 315}},
-    {4, "Genre", {1560, 2040, 615, 255}, {0, 0, 0, 0}},
-    {5, "Comment", {120, 2400, 780, 195}, {1080, 2340, 2595, 315}},
+    {0, QT_TRANSLATE_NOOP("frmTag", "Title"), {540, 960, 360, 195}, {1080, 900, 2595, 315}},
+    {1, QT_TRANSLATE_NOOP("frmTag", "Artist"), {420, 1320, 465, 195}, {1080, 1260, 2595, 315}},
+    {2, QT_TRANSLATE_NOOP("frmTag", "Album"), {360, 1680, 555, 195}, {1080, 1620, 2595, 315}},
+    {3, QT_TRANSLATE_NOOP("frmTag", "Year"), {480, 2040, 450, 195}, {1080, 1980, 555, 315}},
+    {4, QT_TRANSLATE_NOOP("frmTag", "Genre"), {1560, 2040, 615, 255}, {0, 0, 0, 0}},
+    {5, QT_TRANSLATE_NOOP("frmTag", "Comment"), {120, 2400, 780, 195}, {1080, 2340, 2595, 315}},
 };
 
 const QColor kWhite(255, 255, 255);
@@ -60,6 +60,9 @@ void placeCaption(QLabel *label, const Rect &r)
     const QSize hint = label->sizeHint();
     if (hint.width() > g.width())
         g.setLeft(g.right() + 1 - hint.width());
+    // A long translated caption would start left of the window: it starts at the edge instead.
+    if (g.left() < 0)
+        g.moveLeft(0);
     if (hint.height() > g.height()) {
         const int grow = hint.height() - g.height();
         g.adjust(0, -grow / 2, 0, grow - grow / 2);
@@ -87,10 +90,10 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
 {
     setObjectName(QStringLiteral("frmTag"));
     setInnerSize(kInnerWidth, kInnerHeight);
-    setTitle(QStringLiteral("ID3 Tag Editor"));
-    addButtonPair(2, 0, QStringLiteral("Save"), 3900, 900);
-    addButtonPair(1, 3, QStringLiteral("Cancel"), 3900, 1500);
-    addButtonPair(5, 4, QStringLiteral("Auto"), 3900, 2100);
+    setTitle(tr("ID3 Tag Editor"));
+    addButtonPair(2, 0, tr("Save"), 3900, 900);
+    addButtonPair(1, 3, tr("Cancel"), 3900, 1500);
+    addButtonPair(5, 4, tr("Auto"), 3900, 2100);
 
     m_txtFile = new QLineEdit(this);
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
@@ -103,7 +106,7 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
     place(m_cboGenre, kCboGenre.left, kCboGenre.top, kCboGenre.width, kCboGenre.height);
 
     for (const FieldRow &row : kRows) {
-        auto *caption = new QLabel(QString::fromLatin1(row.caption), this);
+        auto *caption = new QLabel(tr(row.caption), this);
         caption->setObjectName(QStringLiteral("lblTag%1").arg(row.index));
         caption->setFont(ChromeArt::captionFont(8.25));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -119,7 +122,7 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
         m_txtTag[size_t(row.index)] = field;
     }
 
-    m_label1 = new QLabel(QStringLiteral("Marlune"), this);
+    m_label1 = new QLabel(tr("Marlune"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFont(logoFont());
     m_label1->setAlignment(Qt::AlignCenter);

@@ -43,7 +43,7 @@ QStringList TrayHost::defaultSearchFolders()
 
 QVariantMap TrayHost::storedProperties(const QIcon &icon)
 {
-    QVariantMap bag{{QStringLiteral("InTray"), false}, {QStringLiteral("TrayTip"), QStringLiteral("Marlune")}};
+    QVariantMap bag{{QStringLiteral("InTray"), false}, {QStringLiteral("TrayTip"), tr("Marlune")}};
     if (!icon.isNull())
         bag.insert(QStringLiteral("TrayIcon"), QVariant::fromValue(icon));
     return bag;
