@@ -318,11 +318,16 @@ bool ChromeWindow::DockForm()
     const QRect frame = frameGeometry();
     const DockRect rect{float(toTwips(frame.x() - area.x())), float(toTwips(frame.y() - area.y())),
                         float(toTwips(frame.width())), float(toTwips(frame.height()))};
-    const DockResult result = ::DockForm(rect, float(toTwips(area.width())),
-                                         float(toTwips(area.height())),
+    const float screenWidth = float(toTwips(area.width()));
+    const float screenHeight = float(toTwips(area.height()));
+    const DockResult result = ::DockForm(rect, screenWidth, screenHeight,
                                          taskbarHeightFromText(m_context.settings->taskbarHeightText()));
-    if (result.rect != rect)
-        move(area.x() + twips(result.rect.left), area.y() + twips(result.rect.top));
+    const QRect available = screen->availableGeometry();
+    const DockRect kept = KeepOnScreen(result.rect, screenWidth, screenHeight,
+                                       float(toTwips(available.x() - area.x())),
+                                       float(toTwips(available.y() - area.y())));
+    if (kept != rect)
+        move(area.x() + twips(kept.left), area.y() + twips(kept.top));
     return result.docked;
 }
 
