@@ -585,6 +585,17 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
     return ChromeWindow::eventFilter(watched, event);
 }
 
+void frmRenamer::closeEvent(QCloseEvent *event)
+{
+    if (!m_services.exitProgram) {
+        ChromeWindow::closeEvent(event);
+        return;
+    }
+    // Only hiding would leave the program running with no window to reach it by.
+    event->ignore();
+    ExitProgram();
+}
+
 void frmRenamer::showEvent(QShowEvent *event)
 {
     ChromeWindow::showEvent(event);

@@ -238,6 +238,14 @@ void frmPref::ButtonAction(int index)
     }
 }
 
+void frmPref::closeEvent(QCloseEvent *event)
+{
+    // Otherwise a box ticked but never saved would act until the next start.
+    if (isVisible())
+        CheckINIFile();
+    ChromeWindow::closeEvent(event);
+}
+
 // The factory values are the window's design state, set in this order.
 void frmPref::SetDefaults()
 {
