@@ -122,6 +122,9 @@ void frmRenamer::buildControls()
     lstType->setToolTip(QStringLiteral("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // "*.mpeg" is a hair wider than the box leaves beside its scroll bar: an ellipsis
+    // would hide the very letters that tell it from "*.mpg".
+    lstType->setTextElideMode(Qt::ElideNone);
     place(lstType, 1680, 3720, 915, 450);
 
     addButtonPair(2, 0, kPreview, 1620, 4260);
