@@ -3,6 +3,7 @@
 #include "Forms.h"
 
 #include <QStringList>
+#include <optional>
 
 // The start routine: loads the settings, then opens the main window either on a
 // preview of the files named on the command line or, after the splash when the
@@ -21,3 +22,7 @@ void preferX11();
 // The program's own set-up: its folder beside the executable (or the per-user data
 // folder), its media, and the command line's arguments (without the program name).
 Forms::Config programConfig(const QStringList &arguments);
+
+// What "--help" (or "-h") and "--version" as the first argument print, as the command-line
+// front end answers them; nothing for any other command line, which names files.
+std::optional<QString> programInfo(const QStringList &arguments);
