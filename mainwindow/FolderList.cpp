@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 
 namespace {
 constexpr int kPathRole = Qt::UserRole;
@@ -57,4 +58,26 @@ void FolderList::addFolder(const QString &path, const QString &caption, int dept
 {
     auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + caption, this);
     item->setData(kPathRole, path);
+}
+
+// The empty space below the folders holds nothing to pick; the list view would
+// take a press there as "select nothing" and drop the current folder's highlight.
+void FolderList::mousePressEvent(QMouseEvent *event)
+{
+    m_pressOnEmpty = !itemAt(event->position().toPoint());
+    if (m_pressOnEmpty) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void FolderList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressOnEmpty) {
+        m_pressOnEmpty = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
 }

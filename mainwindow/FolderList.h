@@ -4,7 +4,8 @@
 
 // Dir1: a folder list box. It shows the current folder's ancestors from the root
 // down, the current folder itself, then its sub-folders; opening an entry (double
-// click or Enter) makes it the current folder.
+// click or Enter) makes it the current folder, which stays highlighted until
+// another folder is picked.
 class FolderList : public QListWidget
 {
     Q_OBJECT
@@ -19,9 +20,14 @@ public:
 Q_SIGNALS:
     void Change();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     void fill();
     void addFolder(const QString &path, const QString &caption, int depth);
 
     QString m_path;
+    bool m_pressOnEmpty = false;
 };
