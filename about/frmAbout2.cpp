@@ -108,6 +108,7 @@ void frmAbout2::createLabels()
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (context().art)
         m_image1->setPixmap(context().art->icon32());
+    m_image1->setAccessibleName(QStringLiteral("Marlune"));
     placeAt(m_image1, kImage1);
 
     for (int i = 0; i < int(m_lblAbout.size()); ++i) {
@@ -142,10 +143,12 @@ void frmAbout2::createBoxes()
     }
     showAddresses(QString::fromLatin1(kDesignWeb), QString::fromLatin1(kDesignEmail));
     m_txtAbout[1]->setToolTip(QStringLiteral("Double-Click to goto website."));
+    m_txtAbout[0]->setAccessibleName(QStringLiteral("E-mail"));
 
     m_txtComments = new CommentBox(CommentsMaxLength, this);
     m_txtComments->setObjectName(QStringLiteral("txtComments"));
     m_txtComments->setFont(textFont());
+    m_txtComments->setAccessibleName(QStringLiteral("Comments"));
     placeAt(m_txtComments, kTxtComments);
 }
 

@@ -133,6 +133,9 @@ void frmRenamer::buildControls()
     // Below the inner area: never seen, but it can hold the keyboard.
     txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
     txtCancel->setObjectName(QStringLiteral("txtCancel"));
+    // Out of the tab order: Tab would otherwise lead the keyboard out of sight.
+    txtCancel->setFocusPolicy(Qt::ClickFocus);
+    txtCancel->setAccessibleName(txtCancel->text());
     place(txtCancel, 780, 5350, 615, 315);
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -572,9 +575,15 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == txtCancel) {
         switch (event->type()) {
-        case QEvent::KeyPress:
-            txtCancel_KeyDown(vbKeyCode(static_cast<QKeyEvent *>(event)));
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            // Tab and Shift+Tab move the focus on and never reach the key handler:
+            // swallowed here, they would trap the keyboard in a box nobody sees.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                break;
+            txtCancel_KeyDown(vbKeyCode(key));
             return true; // the key is swallowed: txtCancel never changes
+        }
         case QEvent::KeyRelease:
         case QEvent::InputMethod:
             return true;
