@@ -463,16 +463,22 @@ void ChromeWindow::showEvent(QShowEvent *event)
 
 void ChromeWindow::putButtonsLastInTabOrder()
 {
-    QWidget *last = previousInFocusChain();
-    for (const Pair &pair : m_pairs) {
-        for (int index : {pair.plain, pair.lit}) {
-            PictureBox *member = picButton(index);
-            if (last == member)
-                continue;
-            QWidget::setTabOrder(last, member);
-            last = member;
-        }
-    }
+    QList<QWidget *> members;
+    for (const Pair &pair : m_pairs)
+        members << picButton(pair.plain) << picButton(pair.lit);
+    QList<QWidget *> order;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (w->parentWidget() == this && (w->focusPolicy() & Qt::TabFocus) && !members.contains(w))
+            order << w;
+    order << members;
+    // setTabOrder takes a pair as already ordered when only unfocusable widgets lie
+    // between them, and the window itself, where the chain wraps, is one of those:
+    // the buttons, declared first, would never move behind the last control.
+    const Qt::FocusPolicy own = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    setFocusPolicy(own);
 }
 
 // A screen reader's name for every control that has none of its own: the caption

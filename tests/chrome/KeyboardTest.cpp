@@ -56,7 +56,7 @@ TEST_F(Keyboard, ButtonsFollowTheOtherControlsInTheTabOrderAndClickOnEnterOrSpac
     auto window = makeThreeButtonWindow();
     auto *box = new QLineEdit(window.get());
     activate(*window);
-    box->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), box) << "a window opens on its first control, not a button";
     QSignalSpy clicked(window.get(), &ChromeWindow::buttonClicked);
     for (int plain : {2, 1, 5}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
