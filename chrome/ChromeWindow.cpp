@@ -6,6 +6,7 @@
 #include "FocusFrame.h"
 #include "MenuLabel.h"
 #include "MenuLabelLayout.h"
+#include "NativeCloseWatcher.h"
 #include "PictureBox.h"
 #include "TopMost.h"
 #include "Twips.h"
@@ -114,6 +115,7 @@ ChromeWindow::ChromeWindow(const ChromeContext &context, QWidget *parent)
 
     MenuLabel *title = makeMenuLabel(MenuIndex::Title);
     title->setGeometry(0, twips(kTitleTop), 0, twips(kTitleHeight));
+    new NativeCloseWatcher(this, [this] { nativeWindowGone(); });
 }
 
 // --- declaring the window -------------------------------------------------------
@@ -459,6 +461,18 @@ void ChromeWindow::showEvent(QShowEvent *event)
         nameControls();
     }
     QWidget::showEvent(event);
+}
+
+// The window system destroyed the native window: that is a close. The window's own
+// handler decides what it means; then Qt forgets the dead native window, so that
+// a window shown again (or kept, when it refuses) gets a new one.
+void ChromeWindow::nativeWindowGone()
+{
+    const bool closed = close();
+    if (QWindow *handle = windowHandle())
+        handle->destroy();
+    if (!closed)
+        show();
 }
 
 void ChromeWindow::putButtonsLastInTabOrder()

@@ -135,6 +135,7 @@ private:
     void buttonKeyClicked(int index);
     void handFocusToPartner(PictureBox *focused);
     void putButtonsLastInTabOrder();
+    void nativeWindowGone();
     void nameControls();
     void labelMoved(int index, QPointF pos, Qt::MouseButtons buttons);
     void labelPressed(int index, Qt::MouseButton button, QPointF pos);
