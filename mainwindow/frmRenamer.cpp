@@ -7,6 +7,7 @@
 #include "FolderList.h"
 #include "MainSettings.h"
 #include "MenuLabelLayout.h"
+#include "NarrowListStyle.h"
 #include "PlayerLink.h"
 #include "TagCommands.h"
 #include "TrayHost.h"
@@ -122,9 +123,12 @@ void frmRenamer::buildControls()
     lstType->setToolTip(QStringLiteral("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // "*.mpeg" is a hair wider than the box leaves beside its scroll bar: an ellipsis
-    // would hide the very letters that tell it from "*.mpg".
+    // "*.mpeg" is wider than the box leaves beside its scroll bar with the usual margins,
+    // and an ellipsis would hide the very letters that tell it from "*.mpg".
     lstType->setTextElideMode(Qt::ElideNone);
+    auto *narrow = new NarrowListStyle;
+    narrow->setParent(lstType);
+    lstType->setStyle(narrow);
     place(lstType, 1680, 3720, 915, 450);
 
     addButtonPair(2, 0, kPreview, 1620, 4260);

@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -176,6 +177,21 @@ TEST_F(MainWindowControls, TypeFilterAndCaseInsensitiveSort)
     for (int i = 0; i < main.File1->listCount(); ++i)
         names << main.File1->list(i);
     EXPECT_EQ(names, QStringList({"A.txt", "b.TXT", "c.txt"}));
+}
+
+TEST_F(MainWindowControls, TypeListShowsEveryPatternWholeBesideItsScrollBar)
+{
+    frmRenamer &main = open();
+    main.show();
+    EXPECT_EQ(main.lstType->textElideMode(), Qt::ElideNone);
+    // The entries start after the item views' text margin and end where the view, cut
+    // short by its scroll bar, stops showing them.
+    const int margin = main.lstType->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, main.lstType) + 1;
+    const int room = main.lstType->viewport()->width() - margin;
+    for (int row = 0; row < main.lstType->count(); ++row) {
+        const QString text = main.lstType->item(row)->text();
+        EXPECT_LE(main.lstType->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 TEST_F(MainWindowControls, EnableControlsSwitchesTheBrowsingControlsTogether)
