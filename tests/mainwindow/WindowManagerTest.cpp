@@ -58,6 +58,7 @@ protected:
         temp.write(QStringLiteral("bin/renamer.ini"), settings);
         process.setWorkingDirectory(temp.filePath(QStringLiteral("music")));
         process.start(temp.filePath(QStringLiteral("bin/marlune")), {});
+        process.waitForStarted(WaitMs);
         return shown(QStringLiteral("Marlune"));
     }
 
@@ -75,10 +76,16 @@ protected:
     {
         return QTest::qWaitFor([&] { return find(title).isEmpty(); }, WaitMs);
     }
-    // Alt and the label's letter, then the entry's letter.
+    static int shownWindows()
+    {
+        return DesktopSession::xdotoolOutput({"search", "--onlyvisible", "--class", "marlune"}).count('\n') + 1;
+    }
+    // Alt and the label's letter, then, once the menu is up, the entry's letter.
     static QString openFromMenu(const QString &main, const char *alt, const char *entry, const QString &title)
     {
+        const int before = shownWindows();
         x({"windowactivate", "--sync", main, "key", "--clearmodifiers", alt});
+        QTest::qWaitFor([&] { return shownWindows() > before; }, WaitMs);
         x({"key", entry});
         return shown(title);
     }
