@@ -64,6 +64,11 @@ int vbButton(Qt::MouseButton button)
     }
 }
 
+QString withoutAccelerator(QString caption)
+{
+    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
 bool onWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -468,10 +473,12 @@ void ChromeWindow::showEvent(QShowEvent *event)
 // a window shown again (or kept, when it refuses) gets a new one.
 void ChromeWindow::nativeWindowGone()
 {
-    const bool closed = close();
+    // A refusing window stays on the screen; one that hid itself otherwise (the main
+    // window, ending the program) is not brought back.
+    const bool stays = !close() && isVisible();
     if (QWindow *handle = windowHandle())
         handle->destroy();
-    if (!closed)
+    if (stays)
         show();
 }
 
@@ -504,7 +511,7 @@ void ChromeWindow::nameControls()
     for (QWidget *control : controls) {
         auto *label = qobject_cast<QLabel *>(control);
         if (label && label->buddy() && label->buddy()->accessibleName().isEmpty())
-            label->buddy()->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+            label->buddy()->setAccessibleName(withoutAccelerator(label->text()));
     }
     for (QWidget *control : controls) {
         if (control == m_focusFrame || control->isWindow() || !control->accessibleName().isEmpty())
@@ -516,8 +523,7 @@ void ChromeWindow::nameControls()
             else if (auto *button = qobject_cast<QAbstractButton *>(control))
                 name = button->text();
         }
-        name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-        control->setAccessibleName(name);
+        control->setAccessibleName(withoutAccelerator(name));
     }
 }
 
