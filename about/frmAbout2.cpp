@@ -109,6 +109,7 @@ void frmAbout2::createLabels()
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (context().art)
         m_image1->setPixmap(context().art->icon32());
+    m_image1->setAccessibleName(tr("Marlune"));
     placeAt(m_image1, kImage1);
 
     for (int i = 0; i < int(m_lblAbout.size()); ++i) {
@@ -143,10 +144,12 @@ void frmAbout2::createBoxes()
     }
     showAddresses(QString::fromLatin1(kDesignWeb), QString::fromLatin1(kDesignEmail));
     m_txtAbout[1]->setToolTip(tr("Double-Click to goto website."));
+    m_txtAbout[0]->setAccessibleName(tr("E-mail"));
 
     m_txtComments = new CommentBox(CommentsMaxLength, this);
     m_txtComments->setObjectName(QStringLiteral("txtComments"));
     m_txtComments->setFont(textFont());
+    m_txtComments->setAccessibleName(tr("Comments"));
     placeAt(m_txtComments, kTxtComments);
 }
 

@@ -3,20 +3,26 @@
 #include "ChromeArt.h"
 #include "ChromeSettings.h"
 #include "DockForm.h"
+#include "FocusFrame.h"
 #include "MenuLabel.h"
 #include "MenuLabelLayout.h"
+#include "NativeCloseWatcher.h"
 #include "PictureBox.h"
 #include "TopMost.h"
 #include "Twips.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 namespace {
@@ -58,6 +64,11 @@ int vbButton(Qt::MouseButton button)
     }
 }
 
+QString withoutAccelerator(QString caption)
+{
+    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
+
 bool onWayland()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -91,6 +102,7 @@ ChromeWindow::ChromeWindow(const ChromeContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_context(context)
     , m_imgBar(new QLabel(this))
+    , m_focusFrame(new FocusFrame(this))
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBlue);
@@ -108,6 +120,7 @@ ChromeWindow::ChromeWindow(const ChromeContext &context, QWidget *parent)
 
     MenuLabel *title = makeMenuLabel(MenuIndex::Title);
     title->setGeometry(0, twips(kTitleTop), 0, twips(kTitleHeight));
+    new NativeCloseWatcher(this, [this] { nativeWindowGone(); });
 }
 
 // --- declaring the window -------------------------------------------------------
@@ -122,6 +135,7 @@ void ChromeWindow::setInnerSize(int widthTwips, int heightTwips)
 void ChromeWindow::setTitle(const QString &title)
 {
     lblMenu(MenuIndex::Title)->setText(title);
+    m_imgBar->setAccessibleName(title);
     setWindowTitle(title);
     layoutTitle();
 }
@@ -144,12 +158,14 @@ void ChromeWindow::addButtonPair(int plainIndex, int litIndex, const QString &ca
         auto *member = new PictureBox(index, face, this);
         member->move(twips(leftTwips), twips(topTwips));
         member->caption()->setText(caption);
+        member->setAccessibleName(caption);
         setForeColor(member->caption(), lit ? kYellow : kWhite);
         setUnderline(member->caption(), lit);
         member->setVisible(!lit);
         connect(member, &PictureBox::mouseMoved, this, &ChromeWindow::buttonMoved);
         connect(member, &PictureBox::pressed, this, &ChromeWindow::buttonPressed);
         connect(member, &PictureBox::clicked, this, &ChromeWindow::buttonClickedRaw);
+        connect(member, &PictureBox::keyClicked, this, &ChromeWindow::buttonKeyClicked);
         m_members.insert(index, member);
     }
     m_pairs.push_back({plainIndex, litIndex});
@@ -158,8 +174,10 @@ void ChromeWindow::addButtonPair(int plainIndex, int litIndex, const QString &ca
 void ChromeWindow::setButtonCaption(int index, const QString &caption)
 {
     if (const Pair *pair = pairOf(index)) {
-        lblButton(pair->plain)->setText(caption);
-        lblButton(pair->lit)->setText(caption);
+        for (int member : {pair->plain, pair->lit}) {
+            lblButton(member)->setText(caption);
+            picButton(member)->setAccessibleName(caption);
+        }
     }
 }
 
@@ -183,6 +201,11 @@ void ChromeWindow::addMenuBar()
 void ChromeWindow::setLabelMenu(int index, QMenu *menu)
 {
     m_menus.insert(index, menu);
+    const QKeySequence key = QKeySequence::mnemonic(menu->title());
+    if (key.isEmpty())
+        return;
+    auto *shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, this, [this, index] { popUpLabelMenu(index); });
 }
 
 void ChromeWindow::resetOnMouseMove(QWidget *control, const QList<Reset> &order)
@@ -234,10 +257,12 @@ MenuLabel *ChromeWindow::lblMenu(int index) const
 
 void ChromeWindow::ResetButtons()
 {
+    auto *focused = qobject_cast<PictureBox *>(QApplication::focusWidget());
     for (const Pair &pair : m_pairs) {
         showMember(pair.plain, true);
         showMember(pair.lit, false);
     }
+    handFocusToPartner(focused);
     iLastMenuSound = -1;
     iLastButtonSound = -1;
 }
@@ -318,11 +343,16 @@ bool ChromeWindow::DockForm()
     const QRect frame = frameGeometry();
     const DockRect rect{float(toTwips(frame.x() - area.x())), float(toTwips(frame.y() - area.y())),
                         float(toTwips(frame.width())), float(toTwips(frame.height()))};
-    const DockResult result = ::DockForm(rect, float(toTwips(area.width())),
-                                         float(toTwips(area.height())),
+    const float screenWidth = float(toTwips(area.width()));
+    const float screenHeight = float(toTwips(area.height()));
+    const DockResult result = ::DockForm(rect, screenWidth, screenHeight,
                                          taskbarHeightFromText(m_context.settings->taskbarHeightText()));
-    if (result.rect != rect)
-        move(area.x() + twips(result.rect.left), area.y() + twips(result.rect.top));
+    const QRect available = screen->availableGeometry();
+    const DockRect kept = KeepOnScreen(result.rect, screenWidth, screenHeight,
+                                       float(toTwips(available.x() - area.x())),
+                                       float(toTwips(available.y() - area.y())));
+    if (kept != rect)
+        move(area.x() + twips(kept.left), area.y() + twips(kept.top));
     return result.docked;
 }
 
@@ -427,6 +457,76 @@ void ChromeWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void ChromeWindow::showEvent(QShowEvent *event)
+{
+    // Every control exists by the first show.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        putButtonsLastInTabOrder();
+        nameControls();
+    }
+    QWidget::showEvent(event);
+}
+
+// The window system destroyed the native window: that is a close. The window's own
+// handler decides what it means; then Qt forgets the dead native window, so that
+// a window shown again (or kept, when it refuses) gets a new one.
+void ChromeWindow::nativeWindowGone()
+{
+    // A refusing window stays on the screen; one that hid itself otherwise (the main
+    // window, ending the program) is not brought back.
+    const bool stays = !close() && isVisible();
+    if (QWindow *handle = windowHandle())
+        handle->destroy();
+    if (stays)
+        show();
+}
+
+void ChromeWindow::putButtonsLastInTabOrder()
+{
+    QList<QWidget *> members;
+    for (const Pair &pair : m_pairs)
+        members << picButton(pair.plain) << picButton(pair.lit);
+    QList<QWidget *> order;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (w->parentWidget() == this && (w->focusPolicy() & Qt::TabFocus) && !members.contains(w))
+            order << w;
+    order << members;
+    // setTabOrder takes a pair as already ordered when only unfocusable widgets lie
+    // between them, and the window itself, where the chain wraps, is one of those:
+    // the buttons, declared first, would never move behind the last control.
+    const Qt::FocusPolicy own = focusPolicy();
+    setFocusPolicy(Qt::TabFocus);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    setFocusPolicy(own);
+}
+
+// A screen reader's name for every control that has none of its own: the caption
+// of the label it is the buddy of, else its tooltip, else its own caption, each
+// without the accelerator mark.
+void ChromeWindow::nameControls()
+{
+    const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls) {
+        auto *label = qobject_cast<QLabel *>(control);
+        if (label && label->buddy() && label->buddy()->accessibleName().isEmpty())
+            label->buddy()->setAccessibleName(withoutAccelerator(label->text()));
+    }
+    for (QWidget *control : controls) {
+        if (control == m_focusFrame || control->isWindow() || !control->accessibleName().isEmpty())
+            continue;
+        QString name = control->toolTip();
+        if (name.isEmpty()) {
+            if (auto *label = qobject_cast<QLabel *>(control))
+                name = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                name = button->text();
+        }
+        control->setAccessibleName(withoutAccelerator(name));
+    }
+}
+
 void ChromeWindow::runResets(const QList<Reset> &order)
 {
     for (Reset reset : order) {
@@ -465,6 +565,7 @@ void ChromeWindow::buttonMoved(int index)
     const Pair *hovered = pairOf(index);
     if (!hovered || hovered->plain != index)
         return;
+    auto *focused = qobject_cast<PictureBox *>(QApplication::focusWidget());
     bool first = true;
     for (const Pair &pair : m_pairs) {
         const bool lit = &pair == hovered;
@@ -477,6 +578,20 @@ void ChromeWindow::buttonMoved(int index)
         }
         first = false;
     }
+    handFocusToPartner(focused);
+}
+
+// A member hidden by a swap passes the keyboard on down the tab order; the button
+// the user tabbed to keeps it instead, through the member now shown.
+void ChromeWindow::handFocusToPartner(PictureBox *focused)
+{
+    if (!focused || focused->isVisible() || focused->window() != this)
+        return;
+    if (const Pair *pair = pairOf(focused->index())) {
+        PictureBox *partner = picButton(pair->plain == focused->index() ? pair->lit : pair->plain);
+        if (partner && partner->isVisible())
+            partner->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void ChromeWindow::buttonPressed(int, Qt::MouseButton button)
@@ -487,6 +602,14 @@ void ChromeWindow::buttonPressed(int, Qt::MouseButton button)
 void ChromeWindow::buttonClickedRaw(int index)
 {
     if (iMouseButton == 1 && !busy())
+        Q_EMIT buttonClicked(index);
+}
+
+void ChromeWindow::buttonKeyClicked(int index)
+{
+    // The keyboard's click stands for a left-button one; iMouseButton records only
+    // what the mouse did.
+    if (!busy())
         Q_EMIT buttonClicked(index);
 }
 
@@ -539,6 +662,11 @@ void ChromeWindow::labelReleased(int index, Qt::MouseButton button)
     }
     if (!m_hasMenuBar || !isMenuLabel(index))
         return;
+    popUpLabelMenu(index);
+}
+
+void ChromeWindow::popUpLabelMenu(int index)
+{
     PlayClip(Clip::Menu);
     if (QMenu *menu = m_menus.value(index)) {
         const QPoint at = popupPoint(index);

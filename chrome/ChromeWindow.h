@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class FocusFrame;
 class MenuLabel;
 class PictureBox;
 class QLabel;
@@ -43,7 +44,8 @@ public:
     void setButtonCaption(int index, const QString &caption);
     // The main window's label bar: lblMenu 0..7 with their captions and places.
     void addMenuBar();
-    // The menu that label index (0, 1, 2, 6 or 7) pops up on release.
+    // The menu that label index (0, 1, 2, 6 or 7) pops up on release, and on Alt
+    // with the underlined letter of the menu's title.
     void setLabelMenu(int index, QMenu *menu);
     // Mouse movement over control runs these resets, in this order. The window
     // itself and imgBar are registered already.
@@ -62,6 +64,7 @@ public:
     MenuLabel *lblMenu(int index) const;
     QLabel *imgBar() const { return m_imgBar; }
     bool hasMenuBar() const { return m_hasMenuBar; }
+    FocusFrame *focusFrame() const { return m_focusFrame; }
 
     // --- chrome routines ------------------------------------------------------
     void ResetButtons();
@@ -70,6 +73,8 @@ public:
     void HighlightMenu(int index);
     // The window's twips point where label index pops up its menu.
     QPoint popupPoint(int index) const;
+    // Plays the menu clip and pops up label index's menu at its popupPoint.
+    void popUpLabelMenu(int index);
 
     // "--" without a notification area: plays the minimise clip and minimises;
     // the restore clip plays when the window comes back.
@@ -108,6 +113,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Pair
@@ -126,6 +132,11 @@ private:
     void buttonMoved(int index);
     void buttonPressed(int index, Qt::MouseButton button);
     void buttonClickedRaw(int index);
+    void buttonKeyClicked(int index);
+    void handFocusToPartner(PictureBox *focused);
+    void putButtonsLastInTabOrder();
+    void nativeWindowGone();
+    void nameControls();
     void labelMoved(int index, QPointF pos, Qt::MouseButtons buttons);
     void labelPressed(int index, Qt::MouseButton button, QPointF pos);
     void labelReleased(int index, Qt::MouseButton button);
@@ -140,7 +151,9 @@ private:
     QHash<int, QMenu *> m_menus;
     QHash<QObject *, QList<Reset>> m_resets;
     QList<Reset> m_windowResets{Reset::Title, Reset::Buttons};
+    FocusFrame *m_focusFrame;
     bool m_hasMenuBar = false;
+    bool m_shownOnce = false;
     bool m_minimisedByLabel = false;
     std::function<void()> m_hideToTray;
     std::function<void()> m_exitProgram;

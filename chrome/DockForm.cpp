@@ -24,6 +24,14 @@ DockResult DockForm(DockRect rect, float screenWidth, float screenHeight, float 
     return {rect, docked};
 }
 
+DockRect KeepOnScreen(DockRect rect, float screenWidth, float screenHeight, float availableLeft,
+                      float availableTop)
+{
+    rect.left = std::max(availableLeft, std::min(rect.left, screenWidth - rect.width));
+    rect.top = std::max(availableTop, std::min(rect.top, screenHeight - rect.height));
+    return rect;
+}
+
 float taskbarHeightFromText(const QString &text)
 {
     constexpr double cap = 1'000'000;

@@ -30,6 +30,14 @@ constexpr float kDockBottomMargin = 750;
 // at the bottom edge.
 DockResult DockForm(DockRect rect, float screenWidth, float screenHeight, float taskbarHeight);
 
+// Pulls a snapped window back wholly onto the screen: a slip in the taskbar height
+// (40000 for 400) would otherwise push a frameless window, whose only handle is its
+// title, out of reach. Its right and bottom edges stay within the screen, then its
+// left and top edges within the available area (which starts at availableLeft,
+// availableTop), so a window larger than the screen keeps its title reachable.
+DockRect KeepOnScreen(DockRect rect, float screenWidth, float screenHeight, float availableLeft,
+                      float availableTop);
+
 // The taskbar height setting as docking reads it: the leading digits of the text
 // (leading blanks skipped), 0 when there are none. Absurd heights are capped at
 // a million twips so the arithmetic stays finite.

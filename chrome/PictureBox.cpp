@@ -2,6 +2,7 @@
 
 #include "ChromeArt.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,7 @@ PictureBox::PictureBox(int index, const QPixmap &picture, QWidget *parent)
     setObjectName(QStringLiteral("picButton%1").arg(index));
     setFixedSize(ChromeArt::kButtonSize);
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
     m_caption->setObjectName(QStringLiteral("lblButton%1").arg(index));
     m_caption->setGeometry(rect());
     m_caption->setAlignment(Qt::AlignCenter);
@@ -48,4 +50,20 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
     m_pressedButton = Qt::NoButton;
     if (click)
         Q_EMIT clicked(m_index);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (!event->isAutoRepeat())
+            Q_EMIT keyClicked(m_index);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        break;
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace {
@@ -94,4 +95,26 @@ void FolderList::addFolder(const QByteArray &path, const QString &caption, int d
 {
     auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + caption, this);
     item->setData(kPathRole, path);
+}
+
+// The empty space below the folders holds nothing to pick; the list view would
+// take a press there as "select nothing" and drop the current folder's highlight.
+void FolderList::mousePressEvent(QMouseEvent *event)
+{
+    m_pressOnEmpty = !itemAt(event->position().toPoint());
+    if (m_pressOnEmpty) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void FolderList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressOnEmpty) {
+        m_pressOnEmpty = false;
+        event->accept();
+        return;
+    }
+    QListWidget::mouseReleaseEvent(event);
 }

@@ -9,7 +9,8 @@
 // down, the current folder itself, then its sub-folders; opening an entry (double
 // click or Enter) makes it the current folder. Folders are held by their native
 // names, so those that are not UTF-8 are listed and entered too; sub-folders whose
-// names begin with "." are hidden.
+// names begin with "." are hidden. The current folder stays highlighted until another
+// folder is picked.
 class FolderList : public QListWidget
 {
     Q_OBJECT
@@ -29,10 +30,15 @@ public:
 Q_SIGNALS:
     void Change();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
 private:
     void fill();
     void addFolder(const QByteArray &path, const QString &caption, int depth);
 
     NativeName m_path;
     NameDecoder m_decoder;
+    bool m_pressOnEmpty = false;
 };

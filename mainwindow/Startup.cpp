@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include "frmRenamer.h"
 #include "frmSplash.h"
+#include "MarluneVersion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -95,4 +96,25 @@ Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray
         qWarning("%s: unknown encoding '%s', names that are not UTF-8 are read as %s",
                  NameDecoder::environmentVariable(), qPrintable(unknown), qPrintable(config.names.encoding()));
     return config;
+}
+
+std::optional<QString> programInfo(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return std::nullopt;
+    const QString &first = arguments.first();
+    if (first == QLatin1String("--version"))
+        return QStringLiteral("marlune " MARLUNE_VERSION "\n");
+    if (first != QLatin1String("--help") && first != QLatin1String("-h"))
+        return std::nullopt;
+    return QStringLiteral(
+        "Usage: marlune [FILE...]\n"
+        "\n"
+        "Renames music files into the form (Artist) Title.mp3 and edits their ID3v1 tags.\n"
+        "Given up to 20 files ending in .mp3, .mpg, .mpeg, .mpe, .asf, .mov, .txt or .doc,\n"
+        "it opens on a preview of their new names.\n"
+        "\n"
+        "Options:\n"
+        "  --help       show this help\n"
+        "  --version    show the version\n");
 }

@@ -3,6 +3,7 @@
 #include "Forms.h"
 
 #include <QStringList>
+#include <optional>
 
 // The start routine: loads the settings, then opens the main window either on a
 // preview of the files named on the command line or, after the splash when the
@@ -30,3 +31,7 @@ void moveOldSettings(const AppFolder &appFolder);
 // name). Where the arguments' bytes are known (nativeArguments, same count), files are
 // addressed by them. Settings of earlier versions are moved into place first.
 Forms::Config programConfig(const QStringList &arguments, const QList<QByteArray> &nativeArguments = {});
+
+// What "--help" (or "-h") and "--version" as the first argument print, as the command-line
+// front end answers them; nothing for any other command line, which names files.
+std::optional<QString> programInfo(const QStringList &arguments);

@@ -8,6 +8,7 @@
 #include "FolderList.h"
 #include "MainSettings.h"
 #include "MenuLabelLayout.h"
+#include "NarrowListStyle.h"
 #include "PlayerLink.h"
 #include "TagCommands.h"
 #include "TrayHost.h"
@@ -131,6 +132,12 @@ void frmRenamer::buildControls()
     lstType->setToolTip(tr("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
     lstType->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // "*.mpeg" is wider than the box leaves beside its scroll bar with the usual margins,
+    // and an ellipsis would hide the very letters that tell it from "*.mpg".
+    lstType->setTextElideMode(Qt::ElideNone);
+    auto *narrow = new NarrowListStyle;
+    narrow->setParent(lstType);
+    lstType->setStyle(narrow);
     place(lstType, 1680, 3720, 915, 450);
 
     addButtonPair(2, 0, tr(kPreview), 1620, 4260);
@@ -139,6 +146,9 @@ void frmRenamer::buildControls()
     // Below the inner area: never seen, but it can hold the keyboard.
     txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
     txtCancel->setObjectName(QStringLiteral("txtCancel"));
+    // Out of the tab order: Tab would otherwise lead the keyboard out of sight.
+    txtCancel->setFocusPolicy(Qt::ClickFocus);
+    txtCancel->setAccessibleName(txtCancel->text());
     place(txtCancel, 780, 5350, 615, 315);
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -602,9 +612,15 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == txtCancel) {
         switch (event->type()) {
-        case QEvent::KeyPress:
-            txtCancel_KeyDown(vbKeyCode(static_cast<QKeyEvent *>(event)));
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            // Tab and Shift+Tab move the focus on and never reach the key handler:
+            // swallowed here, they would trap the keyboard in a box nobody sees.
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                break;
+            txtCancel_KeyDown(vbKeyCode(key));
             return true; // the key is swallowed: txtCancel never changes
+        }
         case QEvent::KeyRelease:
         case QEvent::InputMethod:
             return true;
@@ -616,6 +632,17 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return ChromeWindow::eventFilter(watched, event);
+}
+
+void frmRenamer::closeEvent(QCloseEvent *event)
+{
+    if (!m_services.exitProgram) {
+        ChromeWindow::closeEvent(event);
+        return;
+    }
+    // Only hiding would leave the program running with no window to reach it by.
+    event->ignore();
+    ExitProgram();
 }
 
 void frmRenamer::showEvent(QShowEvent *event)

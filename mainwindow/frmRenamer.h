@@ -149,6 +149,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // A close from the window manager (Alt+F4, a taskbar's Close) is "X".
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();

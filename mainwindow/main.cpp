@@ -5,8 +5,20 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    // Answered before the application object exists: no display is needed and no
+    // window is made.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<QString> info = programInfo(arguments)) {
+        std::fputs(info->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     PosixTagFileAccess::ignoreFileSizeSignal();
     preferX11();
     QApplication app(argc, argv);

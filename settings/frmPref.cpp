@@ -108,7 +108,12 @@ void frmPref::createControls()
     if (context().art)
         m_image1->setPixmap(context().art->icon32());
     place(m_image1, 3720, 600, 480, 480);
+    m_image1->setAccessibleName(tr("Marlune"));
     resetOnMouseMove(m_image1, {Reset::Title, Reset::Buttons});
+    m_label2->setBuddy(m_txtOpt[1]);
+    // The path boxes are captioned by the check box above each.
+    for (int index : {2, 5})
+        m_txtOpt[index]->setAccessibleName(QString(m_chkOpt[index]->text()).remove(QLatin1Char('&')));
 }
 
 void frmPref::createCheckBox(int index, const QString &caption, int left, int top, int width)
@@ -238,6 +243,14 @@ void frmPref::ButtonAction(int index)
     default:
         break;
     }
+}
+
+void frmPref::closeEvent(QCloseEvent *event)
+{
+    // Otherwise a box ticked but never saved would act until the next start.
+    if (isVisible())
+        CheckINIFile();
+    ChromeWindow::closeEvent(event);
 }
 
 // The factory values are the window's design state, set in this order.

@@ -62,6 +62,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A close from the window manager is Cancel: the file's settings come back.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();

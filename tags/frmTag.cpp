@@ -99,6 +99,7 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
     m_txtFile->setReadOnly(true);
     m_txtFile->setFocusPolicy(Qt::ClickFocus);
+    m_txtFile->setAccessibleName(tr("File"));
     place(m_txtFile, kTxtFile.left, kTxtFile.top, kTxtFile.width, kTxtFile.height);
 
     m_cboGenre = new QComboBox(this);
@@ -113,13 +114,16 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
         setForeColor(caption, kWhite);
         placeCaption(caption, row.label);
         m_lblTag[size_t(row.index)] = caption;
-        if (row.field.width == 0)
+        if (row.field.width == 0) {
+            caption->setBuddy(m_cboGenre);
             continue;
+        }
         auto *field = new TagField(row.index, this);
         place(field, row.field.left, row.field.top, row.field.width, row.field.height);
         connect(field, &TagField::saveKey, this, &frmTag::save);
         connect(field, &TagField::cancelKey, this, &frmTag::cancel);
         m_txtTag[size_t(row.index)] = field;
+        caption->setBuddy(field);
     }
 
     m_label1 = new QLabel(tr("Marlune"), this);

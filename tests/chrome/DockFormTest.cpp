@@ -65,6 +65,21 @@ INSTANTIATE_TEST_SUITE_P(
         DockCase{"wider_than_screen", {100, 3000, 13000, kH}, 400, {-1000, 3000, 13000, kH}, true}),
     [](const ::testing::TestParamInfo<DockCase> &info) { return std::string(info.param.name); });
 
+TEST(KeepOnScreen, PullsEveryEdgeBackOntoTheScreen)
+{
+    // A 32-pixel panel at the top: the available area starts 480 twips down.
+    const struct { const char *name; DockRect in; DockRect out; } rows[] = {
+        {"inside_untouched", {3000, 3000, kW, kH}, {3000, 3000, kW, kH}},
+        {"huge_taskbar_above_top", {3000, 9000 - kH - 40000, kW, kH}, {3000, 480, kW, kH}},
+        {"below_bottom", {3000, 8000, kW, kH}, {3000, 9000 - kH, kW, kH}},
+        {"past_right", {9000, 3000, kW, kH}, {12000 - kW, 3000, kW, kH}},
+        {"past_left", {-10, 3000, kW, kH}, {0, 3000, kW, kH}},
+        {"larger_than_screen_keeps_title", {-1000, -1400, 13000, 10000}, {0, 480, 13000, 10000}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(KeepOnScreen(row.in, kScreenW, kScreenH, 0, 480), row.out) << row.name;
+}
+
 TEST(TaskbarHeight, ReadsLeadingDigits)
 {
     const struct { const char *text; float value; } rows[] = {

@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -165,6 +166,18 @@ TEST_F(MainWindowControls, FolderListShowsAncestorsAndSubFolders)
     EXPECT_EQ(main.Dir1->path(), QStringLiteral("/"));
 }
 
+TEST_F(MainWindowControls, FolderListKeepsTheFolderHighlightedAfterAClickOnItsEmptySpace)
+{
+    frmRenamer &main = open();
+    main.show();
+    QListWidgetItem *folder = main.Dir1->currentItem();
+    ASSERT_EQ(main.Dir1->selectedItems(), QList<QListWidgetItem *>{folder});
+    const QPoint empty(5, main.Dir1->viewport()->height() - 5);
+    ASSERT_EQ(main.Dir1->itemAt(empty), nullptr);
+    QTest::mouseClick(main.Dir1->viewport(), Qt::LeftButton, {}, empty);
+    EXPECT_EQ(main.Dir1->selectedItems(), QList<QListWidgetItem *>{folder});
+}
+
 TEST_F(MainWindowControls, TypeFilterAndCaseInsensitiveSort)
 {
     for (const char *name : {"b.TXT", "A.txt", "c.txt", "song.mp3", "Z.doc"})
@@ -176,6 +189,21 @@ TEST_F(MainWindowControls, TypeFilterAndCaseInsensitiveSort)
     for (int i = 0; i < main.File1->listCount(); ++i)
         names << main.File1->list(i);
     EXPECT_EQ(names, QStringList({"A.txt", "b.TXT", "c.txt"}));
+}
+
+TEST_F(MainWindowControls, TypeListShowsEveryPatternWholeBesideItsScrollBar)
+{
+    frmRenamer &main = open();
+    main.show();
+    EXPECT_EQ(main.lstType->textElideMode(), Qt::ElideNone);
+    // The entries start after the item views' text margin and end where the view, cut
+    // short by its scroll bar, stops showing them.
+    const int margin = main.lstType->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, main.lstType) + 1;
+    const int room = main.lstType->viewport()->width() - margin;
+    for (int row = 0; row < main.lstType->count(); ++row) {
+        const QString text = main.lstType->item(row)->text();
+        EXPECT_LE(main.lstType->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 TEST_F(MainWindowControls, EnableControlsSwitchesTheBrowsingControlsTogether)

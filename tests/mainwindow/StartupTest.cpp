@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "MarluneVersion.h"
 #include "frmSplash.h"
+
+#include <QProcess>
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -158,6 +161,32 @@ TEST_F(Startup, PauseWaitsTheGivenTimeWhileEventsRun)
     clock.restart();
     Pause(0.0f);
     EXPECT_LT(clock.elapsed(), 30) << "a wait of 0 returns at once";
+}
+
+} // namespace
+
+namespace {
+
+// With no display at all: a window, or even the application object, would end it with an error.
+TEST(ProgramInfo, HelpAndVersionPrintAndEndWithoutAWindow)
+{
+    const struct { const char *argument; QByteArray begins; } rows[] = {
+        {"--help", "Usage: marlune [FILE...]\n"},
+        {"-h", "Usage: marlune [FILE...]\n"},
+        {"--version", "marlune " MARLUNE_VERSION "\n"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    for (const auto &row : rows) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(MARLUNE_PROGRAM), {QString::fromLatin1(row.argument)});
+        ASSERT_TRUE(program.waitForFinished(10000)) << row.argument;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << row.argument;
+        EXPECT_EQ(program.exitCode(), 0) << row.argument;
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(row.begins)) << row.argument;
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "DesktopSession.h"
 
+#include <QElapsedTimer>
 #include <QStandardPaths>
+#include <QThread>
 
 DesktopSession::DesktopSession(Tray tray)
     : mTray(tray)
@@ -16,6 +18,23 @@ DesktopSession::DesktopSession(Tray tray)
     qputenv("DISPLAY", ":" + display);
     qputenv("QT_QPA_PLATFORM", "xcb");
 
+    if (tray == WindowManager) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/window-manager-test-bus");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+            mWhyNot = QStringLiteral("xdotool is not installed");
+            return;
+        }
+        if (!start(QStringLiteral("openbox"), {"--sm-disable"}))
+            return;
+        // Managing once it announces its desktops on the root window.
+        QElapsedTimer waited;
+        waited.start();
+        while (!xdotool({"get_num_desktops"}) && waited.elapsed() < 10000)
+            QThread::msleep(50);
+        if (!xdotool({"get_num_desktops"}))
+            mWhyNot = QStringLiteral("openbox did not take the screen");
+        return;
+    }
     if (tray == XEmbed) {
         // No bus: a StatusNotifierItem host on the caller's own desktop must not take the icon.
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/pinlet-test-bus");
@@ -65,6 +84,17 @@ bool DesktopSession::xdotool(const QStringList &arguments, int timeoutMs)
     process.kill();
     process.waitForFinished(timeoutMs);
     return false;
+}
+
+QString DesktopSession::xdotoolOutput(const QStringList &arguments, int timeoutMs)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    process.kill();
+    process.waitForFinished(timeoutMs);
+    return {};
 }
 
 bool DesktopSession::start(const QString &program, const QStringList &arguments)

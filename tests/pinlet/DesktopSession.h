@@ -10,11 +10,12 @@
 // display and either an XEmbed tray (trayer) or a private session bus for a StatusNotifierItem
 // stand-in. Every process it starts dies with it. When a program is missing, ready() is false
 // and whyNot() says which, so the tests can skip. Offscreen starts nothing: no notification
-// area at all.
+// area at all. WindowManager stands up a real window manager (openbox) on the X server
+// instead of a tray, for the tests of what a window manager does to the windows.
 class DesktopSession
 {
 public:
-    enum Tray { XEmbed, StatusNotifier, Offscreen };
+    enum Tray { XEmbed, StatusNotifier, Offscreen, WindowManager };
 
     explicit DesktopSession(Tray tray);
     ~DesktopSession();
@@ -34,6 +35,8 @@ public:
     // Sends input through the X server the way a user's mouse and keyboard would; false when
     // xdotool failed or took longer than timeoutMs.
     static bool xdotool(const QStringList &arguments, int timeoutMs = 10000);
+    // What xdotool printed, trimmed; empty when it failed.
+    static QString xdotoolOutput(const QStringList &arguments, int timeoutMs = 10000);
 
 private:
     // Starts program and returns the first line it prints, or an empty string after timeoutMs.

@@ -14,7 +14,8 @@ DesktopSession &desktop()
     return *session;
 }
 
-// First argument "xembed", "sni" or "offscreen": which notification area this run stands up.
+// First argument "xembed", "sni" or "offscreen": which notification area this run stands up;
+// "openbox": a window manager instead.
 // Qt settles once per process whether it talks StatusNotifierItem, so each needs a run.
 int main(int argc, char **argv)
 {
@@ -22,9 +23,11 @@ int main(int argc, char **argv)
     if (argc > 1) {
         const bool sni = std::strcmp(argv[1], "sni") == 0;
         const bool offscreen = std::strcmp(argv[1], "offscreen") == 0;
-        if (sni || offscreen || std::strcmp(argv[1], "xembed") == 0) {
+        const bool openbox = std::strcmp(argv[1], "openbox") == 0;
+        if (sni || offscreen || openbox || std::strcmp(argv[1], "xembed") == 0) {
             tray = sni ? DesktopSession::StatusNotifier
-                       : offscreen ? DesktopSession::Offscreen : DesktopSession::XEmbed;
+                 : offscreen ? DesktopSession::Offscreen
+                 : openbox ? DesktopSession::WindowManager : DesktopSession::XEmbed;
             argv[1] = argv[0];
             --argc;
             ++argv;

@@ -108,7 +108,9 @@ TEST_F(FrmTagWindow, TitleHasTheFocusAndTabFollowsTheFields)
 {
     showOn(mp3(QStringLiteral("a.mp3"), record(QStringLiteral("t"))));
     EXPECT_EQ(frm->focusWidget(), field(0));
-    const QWidget *order[] = {field(1), field(2), field(3), frm->cboGenre(), field(5), field(0)};
+    // The picture buttons follow the fields: Save, Cancel, Auto.
+    const QWidget *order[] = {field(1), field(2),         field(3),         frm->cboGenre(), field(5),
+                              frm->picButton(2), frm->picButton(1), frm->picButton(5), field(0)};
     for (const QWidget *next : order) {
         pressKey(frm->focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(frm->focusWidget(), next) << next->objectName().toStdString();
