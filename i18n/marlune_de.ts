@@ -245,6 +245,10 @@ Diese Datei kann nicht umbenannt werden, weil sie gerade von einem anderen Progr
         <source>Double-Click to goto website.</source>
         <translation>Doppelklick öffnet die Website.</translation>
     </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
 </context>
 <context>
     <name>frmPref</name>
@@ -291,6 +295,10 @@ Diese Datei kann nicht umbenannt werden, weil sie gerade von einem anderen Progr
     <message>
         <source>&amp;Winamp Location</source>
         <translation>&amp;Winamp-Pfad</translation>
+    </message>
+    <message>
+        <source>Marlune</source>
+        <translation>Marlune</translation>
     </message>
 </context>
 <context>
@@ -440,6 +448,10 @@ Diese Datei kann nicht umbenannt werden, weil sie gerade von einem anderen Progr
     <message>
         <source>Marlune</source>
         <translation>Marlune</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
     </message>
 </context>
 </TS>
