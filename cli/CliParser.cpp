@@ -13,7 +13,8 @@ bool CliParser::parse(const CliArgs &args)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QByteArray &arg = args.at(i);
         if (arg == "--") {
-            m_plain += args.mid(i + 1);
+            // Before a sub-command it only ends this level's options.
+            (m_stopAtPlain ? m_rest : m_plain) += args.mid(i + 1);
             return true;
         }
         if (!arg.startsWith('-') || arg == "-") {

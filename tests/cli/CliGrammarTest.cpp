@@ -132,7 +132,7 @@ TEST(CliGrammar, DoubleDashEndsOptionsAndValuesTakeBothForms)
     r = cli({"tag", "show", "--json", "--", song});
     EXPECT_TRUE(r.out.contains(QStringLiteral("\"title\":\"new\""))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("\"artist\":\"--x\""))) << r.out.toStdString();
-    r = cli({"tag", "show", "--", "-V"});
+    r = cli({"--", "tag", "show", "--", "-V"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, QStringLiteral("marlune-cli: File not found\n-V\n"));
 }
