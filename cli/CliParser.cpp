@@ -56,26 +56,14 @@ bool CliParser::takeLong(const CliArgs &args, qsizetype &i)
     return true;
 }
 
-bool CliParser::takeLetters(const CliArgs &args, qsizetype &i)
+bool CliParser::takeLetters(const CliArgs &args, qsizetype i)
 {
-    const QByteArray letters = args.at(i).mid(1);
-    for (qsizetype k = 0; k < letters.size(); ++k) {
-        const CliOption *option = findLetter(letters.at(k));
+    // One-letter options are flags, so a group such as "-nh" is several of them.
+    for (const char letter : args.at(i).mid(1)) {
+        const CliOption *option = findLetter(letter);
         if (!option)
-            return fail(QStringLiteral("unknown option '-%1'").arg(QChar::fromLatin1(letters.at(k))));
-        const QString name = QLatin1String(option->name);
-        if (!option->takesValue) {
-            m_values.insert(name, QString());
-            continue;
-        }
-        // "-mVALUE", or the value as the next argument.
-        if (k + 1 < letters.size())
-            m_values.insert(name, argText(letters.mid(k + 1)));
-        else if (i + 1 < args.size())
-            m_values.insert(name, argText(args.at(++i)));
-        else
-            return fail(QStringLiteral("-%1 needs a value").arg(QChar::fromLatin1(letters.at(k))));
-        return true;
+            return fail(QStringLiteral("unknown option '-%1'").arg(QChar::fromLatin1(letter)));
+        m_values.insert(QLatin1String(option->name), QString());
     }
     return true;
 }
@@ -92,7 +80,7 @@ const CliOption *CliParser::findLong(const QString &name) const
 const CliOption *CliParser::findLetter(char letter) const
 {
     for (const CliOption &option : m_options) {
-        if (option.letter && option.letter == letter)
+        if (option.letter && option.letter == letter && !option.takesValue)
             return &option;
     }
     return nullptr;

@@ -8,7 +8,7 @@
 #include <optional>
 
 // One option of a command: its long name ("mode" for --mode), an optional one-letter
-// name, and whether it takes a value.
+// name (for flags only), and whether it takes a value.
 struct CliOption
 {
     const char *name;
@@ -46,7 +46,7 @@ private:
     const CliOption *findLong(const QString &name) const;
     const CliOption *findLetter(char letter) const;
     bool takeLong(const CliArgs &args, qsizetype &i);
-    bool takeLetters(const CliArgs &args, qsizetype &i);
+    bool takeLetters(const CliArgs &args, qsizetype i);
     bool fail(const QString &error);
 
     QList<CliOption> m_options;
