@@ -47,7 +47,6 @@ public:
     // lstFiles: the entries' texts, their selection, and the entries themselves.
     QStringList lstFiles() const;
     const QList<Entry> &entries() const { return m_plan.entries(); }
-    const RenamePlan &plan() const { return m_plan; }
     void setSelected(int entry, bool selected);
     // sDirs and sNames, kept in step with lstFiles.
     QStringList sDirs() const;
