@@ -30,3 +30,17 @@ inline QString argText(const QByteArray &arg)
 
 // Exit statuses shared by every command.
 enum CliStatus : int { CliOk = 0, CliFailed = 1, CliUsage = 2 };
+
+// One line on standard error, marked as the program's own.
+inline void cliError(CliIo &io, const QString &text)
+{
+    io.err << "marlune-cli: " << text << '\n';
+    io.err.flush();
+}
+
+// A usage error: what was wrong, then how the command is used.
+inline int usageError(CliIo &io, const QString &problem, const char *usage)
+{
+    io.err << "marlune-cli: " << problem << "\n\n" << usage;
+    return CliUsage;
+}

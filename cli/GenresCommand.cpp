@@ -1,17 +1,23 @@
 #include "GenresCommand.h"
 
+#include "CliParser.h"
 #include "GenreTable.h"
+
+namespace {
+
+const char *const kGenresUsage =
+    "Usage: marlune-cli genres\n"
+    "Lists the genres, one NUMBER NAME line each, in the genre list's order.\n";
+
+} // namespace
 
 int runGenres(const CliArgs &args, CliIo &io)
 {
-    if (!args.isEmpty() && args.first() != "--help") {
-        io.err << "Usage: marlune-cli genres\n";
-        return CliUsage;
-    }
-    if (!args.isEmpty()) {
-        io.out << "Usage: marlune-cli genres\nLists the genres, one NUMBER NAME line each, in the genre list's order.\n";
-        return CliOk;
-    }
+    CliParser parser({});
+    if (const std::optional<int> answered = parseOrAnswer(parser, args, io, kGenresUsage))
+        return *answered;
+    if (!parser.plainArguments().isEmpty())
+        return usageError(io, QStringLiteral("genres takes no argument"), kGenresUsage);
     for (const GenreTable::Row &row : GenreTable::rows())
         io.out << int(row.number) << ' ' << row.name << '\n';
     return CliOk;

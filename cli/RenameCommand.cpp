@@ -1,19 +1,17 @@
 #include "RenameCommand.h"
 
-#include "AppFolder.h"
+#include "AskingCountSource.h"
+#include "CliParser.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
-#include "MarluneVersion.h"
 #include "NameNormaliser.h"
-#include "RenameHost.h"
 #include "RenamePass.h"
-
-#include <QTemporaryDir>
+#include "RenamePlan.h"
 
 namespace {
 
 const char *const kRenameUsage =
-    "Usage: marlune-cli rename [--mode MODE] [--words N] [--dry-run] FILE...\n"
+    "Usage: marlune-cli rename [--mode MODE] [--words N] [-n|--dry-run] [--] FILE...\n"
     "\n"
     "Shows each FILE's new name as 'OLD -> NEW', then renames the files (never\n"
     "replacing an existing file). NEW is 'Empty' when no word count was given.\n"
@@ -22,11 +20,12 @@ const char *const kRenameUsage =
     "  --words N     the artist's word count for every file (format mode); without it\n"
     "                the count is asked for each file on standard error and read as one\n"
     "                line of standard input (end of input cancels that file)\n"
-    "  --dry-run     only show the new names\n"
+    "  -n, --dry-run only show the new names\n"
     "  --legacy-encoding NAME  how names that are not UTF-8 are read (default\n"
     "                windows-1252); new names are always written in UTF-8\n"
-    "  --help        show this help\n"
-    "  --version     show the version\n"
+    "  -h, --help    show this help\n"
+    "  -V, --version show the version\n"
+    "  --            ends the options: every argument after it is a FILE\n"
     "\n"
     "Exit status: 0 all renamed, 1 a rename failed or a FILE is missing or no file,\n"
     "2 usage error.\n";
@@ -36,10 +35,7 @@ struct RenameOptions
     NamingMode mode = NamingMode::Format;
     std::optional<int> words;
     bool dryRun = false;
-    bool help = false;
-    bool version = false;
     CliArgs files;
-    QString error;
 };
 
 std::optional<NamingMode> parseMode(const QString &text)
@@ -55,69 +51,29 @@ std::optional<NamingMode> parseMode(const QString &text)
     return std::nullopt;
 }
 
-RenameOptions withError(RenameOptions o, const QString &error)
+// The options' values checked; a message when one is not usable.
+QString checkOptions(const CliParser &parser, RenameOptions &o)
 {
-    o.error = error;
-    return o;
-}
-
-// Options may come before, between or after the files; "--" ends them.
-RenameOptions parseOptions(const CliArgs &args)
-{
-    RenameOptions o;
-    bool optionsEnded = false;
-    bool wordsGiven = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (optionsEnded || !args.at(i).startsWith('-') || args.at(i) == "-") {
-            o.files.append(args.at(i));
-            continue;
-        }
-        QString arg = argText(args.at(i));
-        QString value;
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        const bool inlineValue = arg.startsWith(QLatin1String("--")) && eq > 0;
-        if (inlineValue) {
-            value = arg.mid(eq + 1);
-            arg.truncate(eq);
-        }
-        const auto takeValue = [&]() -> bool {
-            if (inlineValue)
-                return true;
-            if (i + 1 >= args.size())
-                return false;
-            value = argText(args.at(++i));
-            return true;
-        };
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            o.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            o.version = true;
-        } else if (arg == QLatin1String("--dry-run") || arg == QLatin1String("-n")) {
-            o.dryRun = true;
-        } else if (arg == QLatin1String("--mode")) {
-            const std::optional<NamingMode> mode = takeValue() ? parseMode(value) : std::nullopt;
-            if (!mode)
-                return withError(o, QStringLiteral("--mode needs one of format, capitalize, remove-numbers, "
-                                                   "remove-underscore"));
-            o.mode = *mode;
-        } else if (arg == QLatin1String("--words")) {
-            bool ok = false;
-            const int words = takeValue() ? value.toInt(&ok) : 0;
-            if (!ok || words < 1 || words > 32767)
-                return withError(o, QStringLiteral("--words needs a whole number from 1 to 32767"));
-            o.words = words;
-            wordsGiven = true;
-        } else {
-            return withError(o, QStringLiteral("unknown option '%1'").arg(argText(args.at(i))));
-        }
+    if (parser.isSet("mode")) {
+        const std::optional<NamingMode> mode = parseMode(parser.value("mode"));
+        if (!mode)
+            return QStringLiteral("--mode needs one of format, capitalize, remove-numbers, remove-underscore");
+        o.mode = *mode;
     }
-    if (wordsGiven && o.mode != NamingMode::Format)
-        o.error = QStringLiteral("--words only applies to --mode format");
-    else if (o.files.isEmpty() && !o.help && !o.version)
-        o.error = QStringLiteral("no FILE given");
-    return o;
+    if (parser.isSet("words")) {
+        bool ok = false;
+        const int words = parser.value("words").toInt(&ok);
+        if (!ok || words < 1 || words > 32767)
+            return QStringLiteral("--words needs a whole number from 1 to 32767");
+        if (o.mode != NamingMode::Format)
+            return QStringLiteral("--words only applies to --mode format");
+        o.words = words;
+    }
+    o.dryRun = parser.isSet("dry-run");
+    o.files = parser.plainArguments();
+    if (o.files.isEmpty())
+        return QStringLiteral("no FILE given");
+    return {};
 }
 
 QString terminalText(QString text)
@@ -126,17 +82,14 @@ QString terminalText(QString text)
 }
 
 // The dialogs of a terminal: prompts on standard error, answers one line each from
-// standard input (end of input is Cancel), messages on standard error. With a fixed
-// count every prompt is answered with it, silently.
+// standard input (end of input is Cancel), messages on standard error.
 class TerminalDialogs : public Dialogs
 {
 public:
-    TerminalDialogs(CliIo &io, std::optional<int> fixedAnswer) : m_io(io), m_fixedAnswer(fixedAnswer) {}
+    explicit TerminalDialogs(CliIo &io) : m_io(io) {}
 
     QString askText(const QString &prompt, const QString &, const QString &) override
     {
-        if (m_fixedAnswer)
-            return QString::number(*m_fixedAnswer);
         m_io.err << terminalText(prompt) << '\n';
         m_io.err.flush();
         QString line;
@@ -145,33 +98,10 @@ public:
         return line;
     }
 
-    void showMessage(const QString &text, Icon, const QString &) override
-    {
-        m_io.err << terminalText(text) << '\n';
-        m_io.err.flush();
-    }
+    void showMessage(const QString &text, Icon, const QString &) override { cliError(m_io, terminalText(text)); }
 
 private:
     CliIo &m_io;
-    std::optional<int> m_fixedAnswer;
-};
-
-// A host with no window: nothing to show, and the files come from the arguments.
-class TerminalHost : public RenameHost
-{
-public:
-    explicit TerminalHost(NamingMode mode) : m_mode(mode) {}
-    QStringList selectedFileNames() const override { return {}; }
-    QString currentFolder() const override { return {}; }
-    NamingMode namingMode() const override { return m_mode; }
-    CommandLine commandLine() const override { return {}; }
-    void setButtonCaptions(const QString &) override {}
-    void EnableControls(bool) override {}
-    void refreshFileList() override {}
-    void showPreviewEntries(const QStringList &) override {}
-
-private:
-    NamingMode m_mode;
 };
 
 // Keeps the regular files, reporting the others. Relative paths stay relative: the
@@ -187,61 +117,67 @@ CliArgs existingFiles(const CliArgs &files, CliIo &io)
             existing.append(file);
             break;
         case FileSystem::Kind::Folder:
-            io.err << "marlune-cli rename: " << shown << ": is a folder, not a file\n";
+            cliError(io, shown + QStringLiteral(": is a folder, not a file"));
             break;
         case FileSystem::Kind::Other:
-            io.err << "marlune-cli rename: " << shown << ": is not a regular file (a socket, device or pipe)\n";
+            cliError(io, shown + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
             break;
         case FileSystem::Kind::Missing:
-            io.err << "marlune-cli rename: " << shown << ": no such file\n";
+            cliError(io, shown + QStringLiteral(": no such file"));
             break;
         }
     }
     return existing;
 }
 
+// The plan of the given files: counts from --words, or asked on the terminal.
+RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io)
+{
+    QList<RenamePlan::Source> sources;
+    sources.reserve(files.size());
+    for (const QByteArray &file : files)
+        sources.append(RenamePlan::sourceOf(file, io.names));
+    if (options.words) {
+        FixedCountSource counts(options.words);
+        return RenamePlan::build(sources, options.mode, counts);
+    }
+    TerminalDialogs dialogs(io);
+    AskingCountSource counts(dialogs);
+    return RenamePlan::build(sources, options.mode, counts);
+}
+
+// Applies the whole plan; true when nothing failed.
+bool apply(RenamePlan &plan, CliIo &io)
+{
+    plan.selectAll();
+    bool allDone = true;
+    applyPlan(plan, FileSystem::native(), [&](const PlanResult &result) {
+        if (result.state == PlanEntry::State::Renamed)
+            return;
+        allDone = false;
+        cliError(io, terminalText(RenamePass::resultMessage(plan.entries().at(result.entry), result)));
+    });
+    return allDone;
+}
+
 } // namespace
 
 int runRename(const CliArgs &args, CliIo &io)
 {
-    const RenameOptions options = parseOptions(args);
-    if (!options.error.isEmpty()) {
-        io.err << "marlune-cli rename: " << options.error << "\n\n" << kRenameUsage;
-        return CliUsage;
-    }
-    if (options.help) {
-        io.out << kRenameUsage;
-        return CliOk;
-    }
-    if (options.version) {
-        io.out << "marlune-cli " << MARLUNE_VERSION << '\n';
-        return CliOk;
-    }
+    CliParser parser({{"mode", 0, true}, {"words", 0, true}, {"dry-run", 'n'}});
+    if (const std::optional<int> answered = parseOrAnswer(parser, args, io, kRenameUsage))
+        return *answered;
+    RenameOptions options;
+    if (const QString problem = checkOptions(parser, options); !problem.isEmpty())
+        return usageError(io, problem, kRenameUsage);
 
     const CliArgs files = existingFiles(options.files, io);
     const bool allFound = files.size() == options.files.size();
-
-    // The answer store of this run is private, so a window's pending preview is untouched.
-    QTemporaryDir storeFolder;
-    if (!storeFolder.isValid()) {
-        io.err << "marlune-cli rename: cannot create a temporary folder: " << storeFolder.errorString() << '\n';
-        return CliFailed;
-    }
-    TerminalDialogs dialogs(io, options.words);
-    TerminalHost host(options.mode);
-    RenamePass pass(host, dialogs, AppFolder(storeFolder.path()));
-    pass.setNameDecoder(io.names);
-    pass.previewFiles(files, options.mode);
-
-    const QList<RenamePass::Entry> &entries = pass.entries();
-    for (const RenamePass::Entry &entry : entries)
-        io.out << entry.name << " -> " << entry.text << '\n';
+    RenamePlan plan = planFor(files, options, io);
+    for (const PlanEntry &entry : plan.entries())
+        io.out << entry.source.text() << " -> " << entry.proposal << '\n';
     io.out.flush();
-    if (options.dryRun || entries.isEmpty())
+    if (options.dryRun || plan.isEmpty())
         return allFound ? CliOk : CliFailed;
-
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        pass.setSelected(int(i), true);
-    pass.DoIt();
-    return allFound && pass.lastOutcome().failed == 0 ? CliOk : CliFailed;
+    return apply(plan, io) && allFound ? CliOk : CliFailed;
 }

@@ -1,37 +1,12 @@
-#include "CliCommands.h"
-#include "CliIo.h"
+#include "CliMain.h"
 #include "MarluneVersion.h"
 #include "PosixTagFileAccess.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cstdio>
 
 namespace {
-
-const char *const kUsage =
-    "Usage: marlune-cli [--legacy-encoding NAME] COMMAND [OPTIONS] FILE...\n"
-    "\n"
-    "Puts music file names and ID3v1 tags into one clean form.\n"
-    "\n"
-    "Commands:\n"
-    "%1"
-    "\n"
-    "Options:\n"
-    "  --legacy-encoding NAME  how file names that are not UTF-8 are read, for\n"
-    "               display and new names (default windows-1252, or the\n"
-    "               MARLUNE_LEGACY_ENCODING variable); e.g. iso-8859-2, shift_jis\n"
-    "  --help       show this help (or COMMAND --help for a command's own)\n"
-    "  --version    show the version\n";
-
-QString commandList()
-{
-    QString list;
-    for (const CliCommand &c : cliCommands())
-        list += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(c.name), -12).arg(QString::fromLatin1(c.summary));
-    return list;
-}
 
 // The arguments as the system gave them. On Windows they are UTF-16 text, which is
 // the name itself; elsewhere bytes, which only argv has unchanged.
@@ -50,48 +25,6 @@ CliArgs rawArguments(int argc, char **argv)
     return args;
 }
 
-// Takes --legacy-encoding NAME (or =NAME) out of the arguments, wherever it stands
-// before "--"; the last one counts. Empty when not given; nullopt when its value is missing.
-std::optional<QString> takeLegacyEncoding(CliArgs &args)
-{
-    static const QByteArray option("--legacy-encoding");
-    QString name;
-    for (qsizetype i = 0; i < args.size() && args.at(i) != "--";) {
-        const QByteArray &arg = args.at(i);
-        if (arg.startsWith(option + '=')) {
-            name = argText(arg.mid(option.size() + 1));
-            args.removeAt(i);
-        } else if (arg == option) {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            name = argText(args.at(i + 1));
-            args.remove(i, 2);
-        } else {
-            ++i;
-        }
-    }
-    return name;
-}
-
-// The decoder this run asks for, or a message why there is none.
-std::optional<NameDecoder> chosenDecoder(const std::optional<QString> &option, QString &problem)
-{
-    if (!option) {
-        problem = QStringLiteral("--legacy-encoding needs an encoding's name");
-        return std::nullopt;
-    }
-    const bool fromOption = !option->isEmpty();
-    const QString name = fromOption ? *option : qEnvironmentVariable(NameDecoder::environmentVariable());
-    if (name.isEmpty())
-        return NameDecoder();
-    if (std::optional<NameDecoder> decoder = NameDecoder::forEncoding(name))
-        return decoder;
-    problem = fromOption ? QStringLiteral("--legacy-encoding: unknown encoding '%1'").arg(name)
-                         : QStringLiteral("%1: unknown encoding '%2'")
-                               .arg(QLatin1String(NameDecoder::environmentVariable()), name);
-    return std::nullopt;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -100,36 +33,6 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("marlune-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARLUNE_VERSION));
-
     QTextStream out(stdout), err(stderr), in(stdin);
-
-    CliArgs args = rawArguments(argc, argv);
-    QString problem;
-    const std::optional<NameDecoder> decoder = chosenDecoder(takeLegacyEncoding(args), problem);
-    if (!decoder) {
-        err << "marlune-cli: " << problem << "\n\n" << QString::fromLatin1(kUsage).arg(commandList());
-        return CliUsage;
-    }
-    CliIo io{out, err, in, *decoder};
-
-    if (args.isEmpty()) {
-        err << QString::fromLatin1(kUsage).arg(commandList());
-        return CliUsage;
-    }
-    const QByteArray first = args.takeFirst();
-    if (first == "--help" || first == "-h") {
-        out << QString::fromLatin1(kUsage).arg(commandList());
-        return CliOk;
-    }
-    if (first == "--version") {
-        out << "marlune-cli " << MARLUNE_VERSION << '\n';
-        return CliOk;
-    }
-    for (const CliCommand &c : cliCommands()) {
-        if (first == c.name)
-            return c.run(args, io);
-    }
-    err << "marlune-cli: unknown command '" << argText(first) << "'\n"
-        << QString::fromLatin1(kUsage).arg(commandList());
-    return CliUsage;
+    return runCli(rawArguments(argc, argv), out, err, in);
 }

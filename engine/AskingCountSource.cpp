@@ -10,11 +10,11 @@ std::optional<int> AskingCountSource::wordCount(const QString &oldName, const QS
                                              QCoreApplication::translate("AskingCountSource", "User Input Required"),
                                              QStringLiteral("1"));
     const std::optional<int> count = ParseCountAnswer(answer);
-    if (!count)
-        return std::nullopt;
+    if (!count || !m_store)
+        return count;
     // A count that could not be stored would be replayed as another file's: the entry
     // is left without one instead.
-    m_error = m_store.append(*count);
+    m_error = m_store->append(*count);
     if (m_error)
         return std::nullopt;
     return count;

@@ -4,12 +4,12 @@
 #include "CountSource.h"
 #include "Dialogs.h"
 
-// The count source of a preview: asks the user for each name and appends every usable
-// answer to the answer store, so the rename phase can replay it.
+// The count source of a preview: asks the user for each name and, given an answer
+// store, appends every usable answer to it, so a later rename phase can replay it.
 class AskingCountSource : public CountSource
 {
 public:
-    AskingCountSource(Dialogs &dialogs, AnswerStore &store) : m_dialogs(dialogs), m_store(store) {}
+    explicit AskingCountSource(Dialogs &dialogs, AnswerStore *store = nullptr) : m_dialogs(dialogs), m_store(store) {}
 
     std::optional<int> wordCount(const QString &oldName, const QString &workingName) override;
 
@@ -20,6 +20,6 @@ public:
 
 private:
     Dialogs &m_dialogs;
-    AnswerStore &m_store;
+    AnswerStore *m_store;
     ErrorInfo m_error;
 };

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-// What the rename pass needs from the window that drives it (the main window, or
-// marlune-cli). The pass owns the preview entries; the host only shows them.
+// What the rename pass needs from the window that drives it. The pass owns the preview
+// entries (its rename plan); the host only shows them.
 class RenameHost
 {
 public:

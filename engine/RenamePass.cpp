@@ -12,11 +12,11 @@ const char *const kPreview = QT_TRANSLATE_NOOP("RenamePass", "Preview");
 const char *const kRename = QT_TRANSLATE_NOOP("RenamePass", "Rename");
 
 // Why a recomputed target differs from the confirmed preview text.
-ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const std::optional<int> &count)
+ErrorInfo mismatchError(const ErrorInfo &storeError, bool pastEnd, const std::optional<int> &count)
 {
-    if (stored.error)
-        return stored.error;
-    if (position >= stored.counts.size())
+    if (storeError)
+        return storeError;
+    if (pastEnd)
         return {62, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Input past end of file"))};
     if (!count)
         return {13, QStringLiteral(QT_TRANSLATE_NOOP("ErrorInfo", "Type mismatch"))};
@@ -25,16 +25,6 @@ ErrorInfo mismatchError(const AnswerStore::Contents &stored, int position, const
 
 } // namespace
 
-RenamePass::FileRef RenamePass::splitUnquoted(const QByteArray &path) const
-{
-    // Paths that arrive as arguments carry no quotes: a double quote is part of the name.
-    // Separators are ASCII, so the bytes split where the text would.
-    qsizetype p = path.size() - 1;
-    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
-        --p;
-    return {m_decoder.decode(path.left(p + 1)), m_decoder.decode(path.mid(p + 1))};
-}
-
 RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appFolder, FileSystem &fs)
     : m_host(host), m_dialogs(dialogs), m_store(appFolder.CacheFile(QStringLiteral("renamer.dat"))), m_fs(fs)
 {
@@ -42,7 +32,7 @@ RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appF
 
 void RenamePass::DoIt()
 {
-    if (m_entries.isEmpty())
+    if (m_plan.isEmpty())
         previewPhase();
     else
         renamePhase();
@@ -50,9 +40,9 @@ void RenamePass::DoIt()
 
 void RenamePass::ClearPreview()
 {
-    if (m_entries.isEmpty())
+    if (m_plan.isEmpty())
         return;
-    m_entries.clear();
+    m_plan = {};
     m_host.showPreviewEntries({});
     m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kPreview));
     b_Arg = false;
@@ -60,54 +50,33 @@ void RenamePass::ClearPreview()
     m_store.remove();
 }
 
-void RenamePass::previewFiles(const QStringList &paths, NamingMode mode)
-{
-    if (!m_entries.isEmpty())
-        return;
-    QList<QByteArray> nativePaths;
-    for (const QString &path : paths)
-        nativePaths.append(NativeName::fromText(path).native());
-    previewFiles(nativePaths, mode);
-}
-
-void RenamePass::previewFiles(const QList<QByteArray> &nativePaths, NamingMode mode)
-{
-    if (!m_entries.isEmpty())
-        return;
-    QList<FileRef> files;
-    for (const QByteArray &path : nativePaths)
-        files.append(splitUnquoted(path));
-    buildPreview(files, mode);
-}
-
 QStringList RenamePass::lstFiles() const
 {
     QStringList texts;
-    texts.reserve(m_entries.size());
-    for (const Entry &e : m_entries)
-        texts.append(e.text);
+    texts.reserve(m_plan.size());
+    for (const Entry &e : m_plan.entries())
+        texts.append(e.proposal);
     return texts;
 }
 
 void RenamePass::setSelected(int entry, bool selected)
 {
-    if (entry >= 0 && entry < m_entries.size())
-        m_entries[entry].selected = selected;
+    m_plan.setSelected(entry, selected);
 }
 
 QStringList RenamePass::sDirs() const
 {
     QStringList dirs;
-    for (const Entry &e : m_entries)
-        dirs.append(e.dir);
+    for (const Entry &e : m_plan.entries())
+        dirs.append(e.dir.text());
     return dirs;
 }
 
 QStringList RenamePass::sNames() const
 {
     QStringList names;
-    for (const Entry &e : m_entries)
-        names.append(e.name);
+    for (const Entry &e : m_plan.entries())
+        names.append(e.source.text());
     return names;
 }
 
@@ -116,7 +85,7 @@ void RenamePass::previewPhase()
     if (b_Arg) {
         buildPreview(commandLineFiles(), NamingMode::Format);
         // A command line that named no usable file leaves Preview working on the file list.
-        if (m_entries.isEmpty())
+        if (m_plan.isEmpty())
             b_Arg = false;
         return;
     }
@@ -141,7 +110,7 @@ QList<RenamePass::FileRef> RenamePass::commandLineFiles()
     m_sCmdFiles.clear();
     for (const QByteArray &path : nativeCommandLineFiles(commandLine)) {
         m_sCmdFiles.append(m_decoder.text(path));
-        files.append(splitUnquoted(path));
+        files.append(RenamePlan::sourceOf(path, m_decoder));
     }
     return files;
 }
@@ -149,19 +118,16 @@ QList<RenamePass::FileRef> RenamePass::commandLineFiles()
 void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
 {
     m_bPreview = true;
-    m_mode = mode;
     // Left-over answers of an earlier run would be replayed as this preview's.
     m_store.remove();
-    AskingCountSource counts(m_dialogs, m_store);
+    AskingCountSource counts(m_dialogs, &m_store);
+    m_plan = {};
     for (const FileRef &file : files) {
-        const QString text = ApplyNamingMode(mode, file.name.text(), counts);
+        m_plan.add(file, mode, counts);
         if (const ErrorInfo error = counts.takeError())
             showError(error);
-        const bool hasProposal = !(mode == NamingMode::Format && text == emptyProposal());
-        m_entries.append({text, false, file.dir.text(), file.name.text(), hasProposal, file.dir.native(),
-                          file.name.native()});
     }
-    if (m_entries.isEmpty())
+    if (m_plan.isEmpty())
         return;
     m_host.showPreviewEntries(lstFiles());
     m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kRename));
@@ -174,43 +140,42 @@ void RenamePass::renamePhase()
     m_outcome = {};
     // Read once: the k-th line belongs to the k-th entry that has a proposal.
     AnswerStore::Contents stored;
-    if (m_mode == NamingMode::Format)
+    if (!m_plan.isEmpty() && m_plan.entries().first().mode == NamingMode::Format) {
         stored = m_store.read();
-    int position = 0;
-    for (const Entry &entry : std::as_const(m_entries)) {
-        if (!entry.hasProposal)
-            continue;
-        const int k = position++;
-        if (!entry.selected)
-            continue;
-        const std::optional<int> count = k < stored.counts.size() ? stored.counts.at(k) : std::nullopt;
-        FixedCountSource source(count);
-        const QString target = ApplyNamingMode(m_mode, entry.text, source);
-        // The user confirmed the preview text; anything else is not what they agreed to.
-        if (target != entry.text) {
-            showError(mismatchError(stored, k, count));
-            ++m_outcome.failed;
-            continue;
-        }
-        // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
-        // also when the text shown was already right.
-        const RenameResult result =
-            SafeRename(entry.nativeDir, entry.nativeName, NativeName::fromText(target).native(), m_fs);
-        if (result.ok()) {
-            ++m_outcome.renamed;
-        } else {
-            m_dialogs.showMessage(failureMessage(result, entry.name), Dialogs::Icon::None, applicationTitle());
-            ++m_outcome.failed;
-        }
+        m_plan.setCounts(stored.counts);
     }
+    QList<qsizetype> positions;
+    qsizetype k = 0;
+    for (const Entry &entry : m_plan.entries())
+        positions.append(entry.hasProposal() ? k++ : -1);
+    applyPlan(m_plan, m_fs, [&](const PlanResult &result) { showResult(result, stored, positions); });
     b_Arg = false;
     returnToBrowsing();
+}
+
+void RenamePass::showResult(const PlanResult &result, const AnswerStore::Contents &stored,
+                            const QList<qsizetype> &positions)
+{
+    const Entry &entry = m_plan.entries().at(result.entry);
+    switch (result.state) {
+    case PlanEntry::State::Renamed:
+        ++m_outcome.renamed;
+        return;
+    case PlanEntry::State::Changed:
+        showError(mismatchError(stored.error, positions.at(result.entry) >= stored.counts.size(), entry.count));
+        break;
+    default:
+        m_dialogs.showMessage(failureMessage(result.rename, entry.source.text()), Dialogs::Icon::None,
+                              applicationTitle());
+        break;
+    }
+    ++m_outcome.failed;
 }
 
 void RenamePass::returnToBrowsing()
 {
     m_host.refreshFileList();
-    m_entries.clear();
+    m_plan = {};
     m_host.showPreviewEntries({});
     m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kPreview));
     m_host.EnableControls(true);
@@ -235,6 +200,13 @@ QString RenamePass::failureMessage(const RenameResult &result, const QString &ol
     default:
         return errorMessage(result.error);
     }
+}
+
+QString RenamePass::resultMessage(const PlanEntry &entry, const PlanResult &result)
+{
+    if (result.state == PlanEntry::State::Changed)
+        return errorMessage(mismatchError({}, false, entry.count));
+    return failureMessage(result.rename, entry.source.text());
 }
 
 QString RenamePass::errorMessage(const ErrorInfo &error)

@@ -8,6 +8,7 @@
 #include "NamingMode.h"
 #include "NativeName.h"
 #include "RenameHost.h"
+#include "RenamePlan.h"
 #include "SafeRename.h"
 
 #include <QList>
@@ -15,24 +16,15 @@
 #include <QStringList>
 
 // The two-phase rename pass behind the Preview/Rename buttons. The first DoIt builds a
-// preview (one proposal per chosen file, asking word counts in the default mode); the
-// second renames the selected proposals and returns to browsing. ClearPreview drops a
-// preview. The pass owns the preview entries, each paired with its file's folder and
-// name; the host only shows them and reports the user's selection back.
+// rename plan (one proposal per chosen file, asking word counts in the default mode and
+// keeping them in the answer store); the second renames the selected proposals and
+// returns to browsing. ClearPreview drops a preview. The pass drives the window through
+// its host: the captions, the browsing controls and the messages.
 class RenamePass
 {
 public:
     // One preview entry: the proposal (or "Empty") and the file it is for.
-    struct Entry
-    {
-        QString text;
-        bool selected = false;
-        QString dir;   // folder with a trailing separator (sDirs)
-        QString name;  // present name (sNames), as shown
-        bool hasProposal = true; // false for an "Empty" entry: never renamed
-        QByteArray nativeDir;  // the bytes the file is addressed by
-        QByteArray nativeName;
-    };
+    using Entry = PlanEntry;
 
     // What the last rename phase did.
     struct Outcome
@@ -49,18 +41,12 @@ public:
     // The Clear button: drops a pending preview and its stored answers.
     void ClearPreview();
 
-    // Builds a preview of the given files (full paths) in the given mode, as DoIt does
-    // for the file list. For callers with their own list of files, such as marlune-cli,
-    // which give the paths' native bytes.
-    void previewFiles(const QStringList &paths, NamingMode mode);
-    void previewFiles(const QList<QByteArray> &nativePaths, NamingMode mode);
-
     // How names that are not UTF-8 are shown and proposed (Windows-1252 unless set).
     void setNameDecoder(const NameDecoder &decoder) { m_decoder = decoder; }
 
     // lstFiles: the entries' texts, their selection, and the entries themselves.
     QStringList lstFiles() const;
-    const QList<Entry> &entries() const { return m_entries; }
+    const QList<Entry> &entries() const { return m_plan.entries(); }
     void setSelected(int entry, bool selected);
     // sDirs and sNames, kept in step with lstFiles.
     QStringList sDirs() const;
@@ -76,19 +62,18 @@ public:
     // The message shown for one failed rename; oldName is the entry's sNames.
     static QString failureMessage(const RenameResult &result, const QString &oldName);
     static QString errorMessage(const ErrorInfo &error);
+    // The message for an entry that applyPlan did not rename, the plan's own count
+    // being the one it was checked with.
+    static QString resultMessage(const PlanEntry &entry, const PlanResult &result);
 
 private:
-    struct FileRef
-    {
-        NativeName dir;
-        NativeName name;
-    };
+    using FileRef = RenamePlan::Source;
 
-    FileRef splitUnquoted(const QByteArray &path) const;
     void previewPhase();
     void renamePhase();
     void buildPreview(const QList<FileRef> &files, NamingMode mode);
     void showError(const ErrorInfo &error);
+    void showResult(const PlanResult &result, const AnswerStore::Contents &stored, const QList<qsizetype> &positions);
     QList<FileRef> commandLineFiles();
     void returnToBrowsing();
 
@@ -97,9 +82,8 @@ private:
     AnswerStore m_store;
     FileSystem &m_fs;
     NameDecoder m_decoder;
-    QList<Entry> m_entries;
+    RenamePlan m_plan;
     QStringList m_sCmdFiles;
-    NamingMode m_mode = NamingMode::Format;
     bool m_bPreview = false;
     Outcome m_outcome;
 };

@@ -142,7 +142,7 @@ TEST(TagCommand, WriteOverTheFileSizeLimitFailsCleanly)
     ASSERT_TRUE(p.waitForFinished(30000));
     ASSERT_EQ(p.exitStatus(), QProcess::NormalExit) << "marlune-cli was ended by a signal";
     EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()), QStringLiteral("Disk full\nsong.mp3\n"));
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()), QStringLiteral("marlune-cli: Disk full\nsong.mp3\n"));
     EXPECT_EQ(dir.read(QStringLiteral("song.mp3")), audio);
 }
 
@@ -155,7 +155,7 @@ TEST(TagCommand, FailuresGoOnWithTheNextFile)
     const QStringList files = {QStringLiteral("gone.mp3"), QStringLiteral("(Dir) Name.mp3"), QStringLiteral("(The Owls) Blue Sky.mp3")};
     CliRun r = cli(QStringList{QStringLiteral("tag"), QStringLiteral("auto")} + files, dir.path());
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, QStringLiteral("File not found\ngone.mp3\nPath/File access error\n(Dir) Name.mp3\n"));
+    EXPECT_EQ(r.err, QStringLiteral("marlune-cli: File not found\ngone.mp3\nmarlune-cli: Path/File access error\n(Dir) Name.mp3\n"));
     const Id3v1Record t = tagOf(dir, QStringLiteral("(The Owls) Blue Sky.mp3"));
     EXPECT_EQ(t.artist, QStringLiteral("The Owls"));
     EXPECT_EQ(t.title, QStringLiteral("Blue Sky"));

@@ -1,0 +1,126 @@
+#include "RenamePlan.h"
+
+#include "NameNormaliser.h"
+#include "PathHelpers.h"
+
+namespace {
+
+// Passes counts through and remembers the last one given, so an entry keeps the count
+// its proposal was made with.
+class RecordingCountSource : public CountSource
+{
+public:
+    explicit RecordingCountSource(CountSource &inner) : m_inner(inner) {}
+
+    std::optional<int> wordCount(const QString &oldName, const QString &workingName) override
+    {
+        m_last = m_inner.wordCount(oldName, workingName);
+        return m_last;
+    }
+    std::optional<int> last() const { return m_last; }
+
+private:
+    CountSource &m_inner;
+    std::optional<int> m_last;
+};
+
+PlanResult applyEntry(PlanEntry &entry, qsizetype index, FileSystem &fs)
+{
+    PlanResult result{index, PlanEntry::State::Changed, {}};
+    // The user confirmed the proposal; anything else is not what they agreed to.
+    if (RenamePlan::target(entry) != entry.proposal) {
+        result.rename.failure = RenameFailure::Other;
+    } else {
+        // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
+        // also when the text shown was already right.
+        result.rename = SafeRename(entry.dir.native(), entry.source.native(),
+                                   NativeName::fromText(entry.proposal).native(), fs);
+        result.state = result.rename.ok() ? PlanEntry::State::Renamed : PlanEntry::State::Failed;
+    }
+    entry.state = result.state;
+    return result;
+}
+
+} // namespace
+
+RenamePlan::Source RenamePlan::sourceOf(const QByteArray &path, const NameDecoder &decoder)
+{
+    qsizetype p = path.size() - 1;
+    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
+        --p;
+    return {decoder.decode(path.left(p + 1)), decoder.decode(path.mid(p + 1))};
+}
+
+RenamePlan RenamePlan::build(const QList<Source> &files, NamingMode mode, CountSource &counts)
+{
+    RenamePlan plan;
+    plan.m_entries.reserve(files.size());
+    for (const Source &file : files)
+        plan.add(file, mode, counts);
+    return plan;
+}
+
+const PlanEntry &RenamePlan::add(const Source &file, NamingMode mode, CountSource &counts)
+{
+    RecordingCountSource recording(counts);
+    PlanEntry entry{file.dir, file.name, mode, std::nullopt, ApplyNamingMode(mode, file.name.text(), recording)};
+    if (mode == NamingMode::Format && entry.proposal == emptyProposal())
+        entry.state = PlanEntry::State::Empty;
+    else if (mode == NamingMode::Format)
+        entry.count = recording.last();
+    m_entries.append(std::move(entry));
+    return m_entries.constLast();
+}
+
+void RenamePlan::setSelected(qsizetype entry, bool selected)
+{
+    if (entry >= 0 && entry < m_entries.size())
+        m_entries[entry].selected = selected;
+}
+
+void RenamePlan::selectAll()
+{
+    for (PlanEntry &entry : m_entries)
+        entry.selected = true;
+}
+
+QList<std::optional<int>> RenamePlan::counts() const
+{
+    QList<std::optional<int>> counts;
+    for (const PlanEntry &entry : m_entries) {
+        if (entry.hasProposal())
+            counts.append(entry.count);
+    }
+    return counts;
+}
+
+void RenamePlan::setCounts(const QList<std::optional<int>> &counts)
+{
+    qsizetype k = 0;
+    for (PlanEntry &entry : m_entries) {
+        if (!entry.hasProposal())
+            continue;
+        entry.count = k < counts.size() ? counts.at(k) : std::nullopt;
+        ++k;
+    }
+}
+
+QString RenamePlan::target(const PlanEntry &entry)
+{
+    FixedCountSource source(entry.count);
+    return ApplyNamingMode(entry.mode, entry.proposal, source);
+}
+
+QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
+{
+    QList<PlanResult> results;
+    for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
+        PlanEntry &entry = plan.m_entries[i];
+        if (!entry.selected || entry.state != PlanEntry::State::Proposed)
+            continue;
+        results.append(applyEntry(entry, i, fs));
+        if (onEach)
+            onEach(results.constLast());
+    }
+    return results;
+}
