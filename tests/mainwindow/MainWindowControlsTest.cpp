@@ -293,7 +293,7 @@ TEST_F(MainWindowControls, EnqueueDoesNothingWithTheOptionUnchecked)
     touch(QStringLiteral("b.mp3"));
     frmRenamer &main = open();
     main.File1->selectAll();
-    forms->Pref().chkOpt(5)->setChecked(false);
+    forms->preferences().setOption(Preferences::PlayerLocation, false);
     main.mnuEnqueue->trigger();
     EXPECT_EQ(linksMade, 0);
     EXPECT_TRUE(sent.isEmpty());
@@ -311,7 +311,7 @@ TEST_F(MainWindowControls, EnqueueHandsTheSelectionOverInListOrder)
     Forms &f = start();
     Main(f);
     frmRenamer &main = f.Renamer();
-    EXPECT_TRUE(f.Pref().chkOpt(5)->isChecked());
+    EXPECT_TRUE(f.preferences().winampLocation());
     main.File1->setSelected(2, true);
     main.File1->setSelected(0, true);
     main.mnuEnqueue->trigger();
@@ -322,7 +322,7 @@ TEST_F(MainWindowControls, EnqueueHandsTheSelectionOverInListOrder)
 TEST_F(MainWindowControls, MinimiseLabelMinimisesWithoutANotificationArea)
 {
     Forms &f = start({}, true);
-    f.Pref().chkOpt(3)->setChecked(false);
+    f.preferences().setOption(Preferences::Splash, false);
     Main(f);
     frmRenamer &main = f.Renamer();
     ASSERT_TRUE(main.isVisible());
@@ -341,7 +341,7 @@ TEST_F(MainWindowControls, CloseLabelAndExitEndTheProgram)
     QTest::mousePress(main.lblMenu(MenuIndex::Close), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
     EXPECT_FALSE(main.isVisible());
-    EXPECT_FALSE(forms->Pref().isVisible());
+    EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
     main.mnuExit->trigger();
     EXPECT_EQ(quits, 1) << "the program ends once";
 }
@@ -384,7 +384,7 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
     });
     main.mnuPref->trigger();
     EXPECT_TRUE(prefModal);
-    EXPECT_FALSE(forms->Pref().isVisible());
+    EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
 
     QString aboutTitle;
     QTimer::singleShot(0, [&] {
