@@ -385,6 +385,16 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
     main.mnuPref->trigger();
     EXPECT_TRUE(prefModal);
     EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
+    EXPECT_EQ(main.Dir1->path(), QDir(music()).canonicalPath()) << "no renamer.ini: Cancel moves nothing";
+
+    // Cancel reloads a file saved meanwhile: the main window goes to its folder.
+    QDir(temp.path()).mkpath(QStringLiteral("stored"));
+    temp.write(QStringLiteral("app/renamer.ini"), "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\""
+                   + temp.filePath(QStringLiteral("stored")).toUtf8() + "\"\r\n");
+    QTimer::singleShot(0, [&] { click(forms->Pref().picButton(1)); });
+    main.mnuPref->trigger();
+    EXPECT_EQ(main.Dir1->path(), QDir::cleanPath(temp.filePath(QStringLiteral("stored"))));
+    EXPECT_TRUE(forms->preferences().defaultDirectoryOn());
 
     QString aboutTitle;
     QTimer::singleShot(0, [&] {
