@@ -22,7 +22,7 @@ void PreferencesStore::assign(T &field, const T &value)
 
 void PreferencesStore::setOption(Preferences::Option option, bool on)
 {
-    assign(m_prefs.chkOpt[option], on);
+    assign(m_prefs.options[option], on);
 }
 
 void PreferencesStore::setTaskbarHeight(const QString &text)
@@ -44,7 +44,7 @@ void PreferencesStore::setDefaults()
 {
     const Preferences factory;
     Preferences prefs = m_prefs;
-    prefs.chkOpt = factory.chkOpt;
+    prefs.options = factory.options;
     prefs.taskbarHeight = factory.taskbarHeight;
     assign(m_prefs, prefs);
 }

@@ -153,7 +153,7 @@ void frmPref::showStore()
 {
     const Preferences &prefs = m_store.preferences();
     for (int index = 0; index < int(m_chkOpt.size()); ++index) {
-        m_chkOpt[index]->setChecked(prefs.chkOpt[index]);
+        m_chkOpt[index]->setChecked(prefs.options[index]);
         chkOpt_Click(index);
     }
     showText(kHeightBox, prefs.taskbarHeight);

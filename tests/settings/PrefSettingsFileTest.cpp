@@ -128,16 +128,16 @@ TEST_F(PrefSettingsFile, DamagedFilesOfEveryLengthApplyOnlyTheirLines)
         open(iniPath());
         clickButton(1);
 
-        EXPECT_EQ(checked(0), n >= 1 ? true : design.chkOpt[0]);
-        EXPECT_EQ(checked(1), n >= 2 ? false : design.chkOpt[1]);
+        EXPECT_EQ(checked(0), n >= 1 ? true : design.options[0]);
+        EXPECT_EQ(checked(1), n >= 2 ? false : design.options[1]);
         EXPECT_EQ(enabled(1), checked(1));
         EXPECT_EQ(text(1), n >= 3 ? QStringLiteral("777") : design.taskbarHeight);
         EXPECT_EQ(checked(2), n >= 4);
         EXPECT_EQ(enabled(2), n >= 4);
         EXPECT_EQ(text(2), n >= 4 ? music : QString());
         EXPECT_EQ(shown, n >= 4 ? QStringList{music} : QStringList());
-        EXPECT_EQ(checked(3), n >= 5 ? false : design.chkOpt[3]);
-        EXPECT_EQ(checked(4), n >= 6 ? false : design.chkOpt[4]);
+        EXPECT_EQ(checked(3), n >= 5 ? false : design.options[3]);
+        EXPECT_EQ(checked(4), n >= 6 ? false : design.options[4]);
         EXPECT_EQ(checked(5), n >= 7);
         EXPECT_EQ(enabled(5), n >= 7);
         EXPECT_EQ(text(5), n >= 7 ? QStringLiteral("/opt/player") : design.playerPath);

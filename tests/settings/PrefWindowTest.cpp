@@ -251,7 +251,7 @@ TEST_F(PrefWindow, DefaultRechecksDockingAndRestoresTheHeight)
     EXPECT_TRUE(checked(1));
     EXPECT_TRUE(enabled(1));
     EXPECT_EQ(text(1), QStringLiteral("400"));
-    EXPECT_EQ(store->preferences().chkOpt, Preferences().chkOpt);
+    EXPECT_EQ(store->preferences().options, Preferences().options);
     // The path texts stay; their boxes only become disabled.
     EXPECT_EQ(text(2), QStringLiteral("/music"));
     EXPECT_FALSE(enabled(2));
