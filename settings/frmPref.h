@@ -46,6 +46,7 @@ public:
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
 Q_SIGNALS:
+    // After each CheckINIFile: the main window's folder list is to follow.
     void folderLoaded(const StartFolder &folder);
 
 protected:
