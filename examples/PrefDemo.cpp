@@ -3,8 +3,9 @@
 // opens with the default directory ticked and filled, for a screenshot.
 #include "ChromeArt.h"
 #include "ClipPlayers.h"
-#include "FolderLists.h"
 #include "MediaLocator.h"
+#include "PreferencesChromeSettings.h"
+#include "PreferencesStore.h"
 #include "QtDialogs.h"
 #include "frmPref.h"
 
@@ -13,21 +14,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-namespace {
-
-class PrintedFolderLists : public FolderLists
-{
-public:
-    bool setDefaultDirectory(const QString &dir) override
-    {
-        QTextStream(stderr) << "folder list -> " << dir << '\n';
-        return true;
-    }
-    void showProgramFolder() override { QTextStream(stderr) << "folder list -> program folder\n"; }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -42,10 +28,17 @@ int main(int argc, char **argv)
     ClipPlayers clips;
     clips.OpenSounds(media);
     QtDialogs dialogs;
-    PrintedFolderLists folders;
+    PreferencesStore store(iniPath);
+    const PreferencesChromeSettings settings(store);
 
-    frmPref pref({nullptr, &clips, &art}, dialogs, folders, iniPath);
+    frmPref pref({&settings, &clips, &art}, dialogs, store);
     dialogs.setParentWindow(&pref);
+    QObject::connect(&pref, &frmPref::folderLoaded, [](const StartFolder &folder) {
+        if (folder.kind != StartFolder::Kind::Unchanged)
+            QTextStream(stderr) << "folder list -> "
+                                << (folder.directory.isEmpty() ? QStringLiteral("program folder") : folder.directory)
+                                << '\n';
+    });
     pref.CheckINIFile();
     QObject::connect(&pref, &ChromeWindow::buttonClicked, &app, [&] {
         if (!pref.isVisible())

@@ -11,13 +11,13 @@
 #include "frmRenamer.h"
 #include "frmSplash.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 
 Forms::Forms(Config config)
     : m_config(std::move(config))
     , m_art(std::make_unique<ChromeArt>(m_config.media))
     , m_clips(std::make_unique<ClipPlayers>())
+    , m_preferences(m_config.appFolder.AppFile(QStringLiteral("renamer.ini")))
 {
     if (!m_config.dialogs) {
         m_qtDialogs = std::make_unique<QtDialogs>();
@@ -25,6 +25,7 @@ Forms::Forms(Config config)
     }
     if (!m_config.quit)
         m_config.quit = [] { QCoreApplication::exit(0); };
+    m_context.settings = &m_chromeSettings;
     m_context.art = m_art.get();
     m_context.clips = m_config.clips ? m_config.clips : m_clips.get();
 }
@@ -55,9 +56,9 @@ Dialogs &Forms::childDialogs(QWidget *window)
 frmPref &Forms::Pref()
 {
     if (!m_pref) {
-        m_pref = std::make_unique<frmPref>(m_context, dialogs(), static_cast<FolderLists &>(*this),
-                                           m_config.appFolder.AppFile(QStringLiteral("renamer.ini")));
-        m_context.settings = m_pref.get();
+        m_pref = std::make_unique<frmPref>(m_context, dialogs(), m_preferences);
+        QObject::connect(m_pref.get(), &frmPref::folderLoaded,
+                         [this](const StartFolder &folder) { showStartFolder(folder); });
     }
     return *m_pref;
 }
@@ -65,11 +66,10 @@ frmPref &Forms::Pref()
 frmRenamer &Forms::Renamer()
 {
     if (!m_renamer) {
-        Pref();
         frmRenamer::Services services;
         services.dialogs = &dialogs();
         services.appFolder = &m_config.appFolder;
-        services.settings = this;
+        services.settings = &m_preferences;
         services.commandLine = m_config.commandLine;
         services.names = m_config.names;
         services.exitProgram = [this] { ExitProgram(); };
@@ -154,22 +154,11 @@ void Forms::ExitProgram()
     m_config.quit();
 }
 
-bool Forms::setDefaultDirectory(const QString &dir)
+void Forms::showStartFolder(const StartFolder &folder)
 {
-    return Renamer().setDefaultDirectory(dir);
-}
-
-void Forms::showProgramFolder()
-{
-    Renamer().showProgramFolder();
-}
-
-bool Forms::chkOpt(int index) const
-{
-    return m_pref && m_pref->chkOpt(index) && m_pref->chkOpt(index)->isChecked();
-}
-
-QString Forms::WinampPath() const
-{
-    return m_pref ? m_pref->WinampPath() : QString();
+    switch (folder.kind) {
+    case StartFolder::Kind::Directory: Renamer().setDefaultDirectory(folder.directory); break;
+    case StartFolder::Kind::ProgramFolder: Renamer().showProgramFolder(); break;
+    case StartFolder::Kind::Unchanged: break;
+    }
 }

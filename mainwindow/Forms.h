@@ -3,10 +3,10 @@
 #include "AppFolder.h"
 #include "ChromeContext.h"
 #include "CommandLine.h"
-#include "FolderLists.h"
-#include "MainSettings.h"
 #include "MediaLocator.h"
 #include "NameDecoder.h"
+#include "PreferencesChromeSettings.h"
+#include "PreferencesStore.h"
 
 #include <functional>
 #include <memory>
@@ -26,11 +26,10 @@ class frmRenamer;
 class frmSplash;
 
 // The program's windows, each created at its first use and kept until the program
-// ends or unloads it: the preferences (loaded first, never shown by start-up), the
-// main window, the splash and, through the tag commands, the tag editor.
-// Everything the windows share (clips, artwork, dialogs, the program's folders) is
-// owned here.
-class Forms : private FolderLists, private MainSettings
+// ends or unloads it: the main window, the splash, the preferences and, through the
+// tag commands, the tag editor. Everything the windows share (the preferences
+// store, clips, artwork, dialogs, the program's folders) is owned here.
+class Forms
 {
 public:
     struct Config
@@ -61,8 +60,12 @@ public:
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
 
+    // The live preferences, in the design state until start-up loads renamer.ini.
+    PreferencesStore &preferences() { return m_preferences; }
     frmPref &Pref();
     frmRenamer &Renamer();
+    // Moves the main window's folder list where loading renamer.ini said.
+    void showStartFolder(const StartFolder &folder);
     frmSplash &Splash();
     void unloadSplash();
     // The main window's tag commands, which load the tag editor at first use.
@@ -85,10 +88,6 @@ public:
     const ChromeContext &chromeContext() const { return m_context; }
 
 private:
-    bool setDefaultDirectory(const QString &dir) override;
-    void showProgramFolder() override;
-    bool chkOpt(int index) const override;
-    QString WinampPath() const override;
     Dialogs &childDialogs(QWidget *window);
 
     Config m_config;
@@ -96,6 +95,8 @@ private:
     std::unique_ptr<QtDialogs> m_childDialogs;
     std::unique_ptr<ChromeArt> m_art;
     std::unique_ptr<ClipPlayers> m_clips;
+    PreferencesStore m_preferences;
+    PreferencesChromeSettings m_chromeSettings{m_preferences};
     ChromeContext m_context;
     std::unique_ptr<frmPref> m_pref;
     std::unique_ptr<frmRenamer> m_renamer;

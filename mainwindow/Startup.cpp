@@ -2,9 +2,6 @@
 
 #include "Forms.h"
 #include "SettingsMigration.h"
-#include "frmPref.h"
-
-#include <QCheckBox>
 #include "frmRenamer.h"
 #include "frmSplash.h"
 #include "MarluneVersion.h"
@@ -17,24 +14,36 @@
 #include <QTimer>
 #include <cmath>
 
+namespace {
+
+// The stored folder goes to the main window as it loads, before it is ever shown.
+frmRenamer &loadMainWindow(Forms &forms, const StartFolder &folder)
+{
+    frmRenamer &main = forms.Renamer();
+    forms.showStartFolder(folder);
+    return main;
+}
+
+} // namespace
+
 void Main(Forms &forms)
 {
-    forms.Pref().CheckINIFile();
+    const StartFolder folder = forms.preferences().load();
     if (!forms.config().commandLine.isEmpty()) {
-        frmRenamer &main = forms.Renamer();
+        frmRenamer &main = loadMainWindow(forms, folder);
         main.show();
         main.setB_Arg(true);
         main.DoIt();
         return;
     }
-    if (forms.Pref().chkOpt(3)->isChecked()) {
+    if (forms.preferences().splash()) {
         forms.Splash().show();
-        forms.Renamer();
+        frmRenamer &main = loadMainWindow(forms, folder);
         Pause(forms.config().splashSeconds);
-        forms.Renamer().show();
+        main.show();
         forms.unloadSplash();
     } else {
-        forms.Renamer().show();
+        loadMainWindow(forms, folder).show();
     }
     forms.Renamer().setB_Arg(false);
 }

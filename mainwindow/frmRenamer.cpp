@@ -6,7 +6,7 @@
 #include "FileList.h"
 #include "NativeDirectory.h"
 #include "FolderList.h"
-#include "MainSettings.h"
+#include "PreferencesStore.h"
 #include "MenuLabelLayout.h"
 #include "NarrowListStyle.h"
 #include "PlayerLink.h"
@@ -518,9 +518,9 @@ void frmRenamer::mnuAutoTag_Click()
 
 void frmRenamer::mnuEnqueue_Click()
 {
-    if (!m_services.settings || !m_services.settings->chkOpt(5) || !m_services.playerLink)
+    if (!m_services.settings || !m_services.settings->winampLocation() || !m_services.playerLink)
         return;
-    const EnqueueRequest request{true, m_services.settings->WinampPath(), File1->folder(),
+    const EnqueueRequest request{true, m_services.settings->winampPath(), File1->folder(),
                                  File1->selectedFiles()};
     std::unique_ptr<PlayerLink> link = m_services.playerLink();
     if (link)

@@ -13,7 +13,7 @@ class AppFolder;
 class Dialogs;
 class FileList;
 class FolderList;
-class MainSettings;
+class PreferencesStore;
 class PlayerLink;
 class QAction;
 class QComboBox;
@@ -36,7 +36,7 @@ public:
     {
         Dialogs *dialogs = nullptr;
         const AppFolder *appFolder = nullptr;
-        const MainSettings *settings = nullptr;
+        const PreferencesStore *settings = nullptr;
         CommandLine commandLine;
         NameDecoder names;
         std::function<void()> exitProgram;

@@ -11,7 +11,7 @@ class PlayerLink;
 // "E&nqueue in Winamp" without its window: the main window passes what it shows.
 struct EnqueueRequest
 {
-    bool winampLocationChecked = false; // frmPref.chkOpt(5)
+    bool winampLocationChecked = false; // "&Winamp Location"
     QString WinampPath;
     NativeName folder;                  // File1's folder
     QList<NativeName> selectedNames;    // File1's selected entries, in list order

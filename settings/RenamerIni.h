@@ -7,8 +7,8 @@
 #include <QString>
 
 // What loading renamer.ini changes, one step at a time, in file order. The
-// preferences window implements it on its controls; the main window's folder
-// list is reached through setDefaultDirectory and showProgramFolder.
+// preferences store implements it; setDefaultDirectory and showProgramFolder say
+// where the main window's folder list is to go.
 class RenamerIniTarget
 {
 public:
@@ -16,12 +16,12 @@ public:
 
     virtual void setOption(Preferences::Option option, bool checked) = 0;
     virtual void setTaskbarHeight(const QString &text) = 0;
-    // Moves the main window's drive and folder lists to dir; false when the
-    // folder no longer exists or its drive is not ready (the load stops there).
+    // The folder lists are to show dir; false when the folder no longer exists
+    // or its drive is not ready (the load stops there).
     virtual bool setDefaultDirectory(const QString &dir) = 0;
     virtual void setDefaultDirectoryText(const QString &text) = 0;
     virtual void showProgramFolder() = 0;
-    virtual void setPlayerPath(const QString &path) = 0; // txtOpt(5) and WinampPath
+    virtual void setPlayerPath(const QString &path) = 0; // the path text and WinampPath
 };
 
 // renamer.ini: seven quoted-field lines holding the six preferences.

@@ -2,7 +2,7 @@
 
 #include "ChromeArt.h"
 #include "Dialogs.h"
-#include "FolderLists.h"
+#include "PreferencesStore.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,12 +20,6 @@ constexpr int kBoxHeight = 255;
 constexpr int kHeightBox = 1;
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
-
-ChromeContext withSettings(ChromeContext context, const ChromeSettings *settings)
-{
-    context.settings = settings;
-    return context;
-}
 
 // Check-box captions are drawn in ButtonText, labels in WindowText.
 void setCaptionColor(QWidget *control, const QColor &color)
@@ -62,12 +56,11 @@ bool isDigit(int keyAscii)
 
 } // namespace
 
-frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, FolderLists &folderLists,
-                 QString iniPath, QWidget *parent)
-    : ChromeWindow(withSettings(context, this), parent)
+frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, PreferencesStore &store,
+                 QWidget *parent)
+    : ChromeWindow(context, parent)
     , m_dialogs(dialogs)
-    , m_folderLists(folderLists)
-    , m_iniPath(std::move(iniPath))
+    , m_store(store)
     , m_beep([] { QApplication::beep(); })
 {
     setObjectName(QStringLiteral("frmPref"));
@@ -77,7 +70,10 @@ frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, FolderLists &fo
     addButtonPair(1, 3, tr("Cancel"), 1680, 3540);
     addButtonPair(5, 4, tr("Default"), 3120, 3540);
     createControls();
-    applyDesignState();
+    showStore();
+    for (int index = 0; index < int(m_chkOpt.size()); ++index)
+        connectControl(index);
+    connect(&m_store, &PreferencesStore::changed, this, &frmPref::showStore);
     connect(this, &ChromeWindow::buttonClicked, this, &frmPref::ButtonAction);
 }
 
@@ -150,16 +146,49 @@ void frmPref::createTextBox(int index, int left, int top, int width)
     m_txtOpt[index] = box;
 }
 
-void frmPref::applyDesignState()
+// Connected once the controls show the store, so that showing it writes nothing back.
+void frmPref::connectControl(int index)
 {
-    const Preferences design;
+    connect(m_chkOpt[index], &QCheckBox::toggled, this, [this, index](bool checked) {
+        m_store.setOption(Preferences::Option(index), checked);
+    });
+    if (QLineEdit *box = m_txtOpt[index])
+        connect(box, &QLineEdit::textChanged, this, [this, index] { takeText(index); });
+}
+
+void frmPref::showStore()
+{
+    const Preferences &prefs = m_store.preferences();
     for (int index = 0; index < int(m_chkOpt.size()); ++index) {
-        m_chkOpt[index]->setChecked(design.chkOpt[index]);
+        m_chkOpt[index]->setChecked(prefs.options[index]);
         chkOpt_Click(index);
     }
-    m_txtOpt[Preferences::Docking]->setText(design.taskbarHeight);
-    setPathText(Preferences::DefaultDirectory, design.defaultDirectory);
-    setPathText(Preferences::PlayerLocation, design.playerPath);
+    showText(kHeightBox, prefs.taskbarHeight);
+    showText(Preferences::DefaultDirectory, prefs.defaultDirectory);
+    showText(Preferences::PlayerLocation, prefs.playerPath);
+}
+
+// A box that already shows the text is left alone, so the cursor stays where the
+// user is typing.
+void frmPref::showText(int index, const QString &text)
+{
+    if (m_txtOpt[index]->text() == text)
+        return;
+    if (index == kHeightBox)
+        m_txtOpt[index]->setText(text);
+    else
+        setPathText(index, text);
+}
+
+void frmPref::takeText(int index)
+{
+    const QString text = m_txtOpt[index]->text();
+    switch (index) {
+    case kHeightBox: m_store.setTaskbarHeight(text); break;
+    case Preferences::DefaultDirectory: m_store.setDefaultDirectoryText(text); break;
+    case Preferences::PlayerLocation: m_store.setPlayerPathText(text); break;
+    default: break;
+    }
 }
 
 // A path longer than the typing limit can still arrive from renamer.ini; the box
@@ -253,95 +282,21 @@ void frmPref::closeEvent(QCloseEvent *event)
     ChromeWindow::closeEvent(event);
 }
 
-// The factory values are the window's design state, set in this order.
 void frmPref::SetDefaults()
 {
-    const Preferences factory;
-    for (int index = 0; index < int(m_chkOpt.size()); ++index) {
-        m_chkOpt[index]->setChecked(factory.chkOpt[index]);
-        if (index == Preferences::Docking)
-            m_txtOpt[kHeightBox]->setText(factory.taskbarHeight);
-    }
+    m_store.setDefaults();
 }
 
 // --- the settings file --------------------------------------------------------------
 
 void frmPref::CheckINIFile()
 {
-    RenamerIni::load(m_iniPath, *this);
+    const StartFolder folder = m_store.load();
+    Q_EMIT folderLoaded(folder);
 }
 
 void frmPref::SaveSettings()
 {
-    const Preferences prefs = preferences();
-    if (!RenamerIni::save(m_iniPath, prefs).ok()) {
+    if (m_store.save())
         m_dialogs.showMessage(RenamerIni::saveErrorMessage(), Dialogs::Icon::None, applicationTitle());
-        return;
-    }
-    if (prefs.isOn(Preferences::PlayerLocation))
-        m_winampPath = prefs.playerPath.trimmed();
-}
-
-Preferences frmPref::preferences() const
-{
-    Preferences prefs;
-    for (int index = 0; index < int(m_chkOpt.size()); ++index)
-        prefs.chkOpt[index] = m_chkOpt[index]->isChecked();
-    prefs.taskbarHeight = m_txtOpt[kHeightBox]->text();
-    prefs.defaultDirectory = m_txtOpt[Preferences::DefaultDirectory]->text();
-    prefs.playerPath = m_txtOpt[Preferences::PlayerLocation]->text();
-    return prefs;
-}
-
-void frmPref::setOption(Preferences::Option option, bool checked)
-{
-    m_chkOpt[option]->setChecked(checked);
-}
-
-void frmPref::setTaskbarHeight(const QString &text)
-{
-    m_txtOpt[kHeightBox]->setText(text);
-}
-
-bool frmPref::setDefaultDirectory(const QString &dir)
-{
-    return m_folderLists.setDefaultDirectory(dir);
-}
-
-void frmPref::setDefaultDirectoryText(const QString &text)
-{
-    setPathText(Preferences::DefaultDirectory, text);
-}
-
-void frmPref::showProgramFolder()
-{
-    m_folderLists.showProgramFolder();
-}
-
-void frmPref::setPlayerPath(const QString &path)
-{
-    setPathText(Preferences::PlayerLocation, path);
-    m_winampPath = path;
-}
-
-// --- ChromeSettings -------------------------------------------------------------------
-
-bool frmPref::alwaysOnTop() const
-{
-    return m_chkOpt[Preferences::OnTop]->isChecked();
-}
-
-bool frmPref::docking() const
-{
-    return m_chkOpt[Preferences::Docking]->isChecked();
-}
-
-QString frmPref::taskbarHeightText() const
-{
-    return m_txtOpt[kHeightBox]->text();
-}
-
-bool frmPref::sounds() const
-{
-    return m_chkOpt[Preferences::Sounds]->isChecked();
 }

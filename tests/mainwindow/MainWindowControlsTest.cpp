@@ -321,7 +321,7 @@ TEST_F(MainWindowControls, EnqueueDoesNothingWithTheOptionUnchecked)
     touch(QStringLiteral("b.mp3"));
     frmRenamer &main = open();
     main.File1->selectAll();
-    forms->Pref().chkOpt(5)->setChecked(false);
+    forms->preferences().setOption(Preferences::PlayerLocation, false);
     main.mnuEnqueue->trigger();
     EXPECT_EQ(linksMade, 0);
     EXPECT_TRUE(sent.isEmpty());
@@ -339,7 +339,7 @@ TEST_F(MainWindowControls, EnqueueHandsTheSelectionOverInListOrder)
     Forms &f = start();
     Main(f);
     frmRenamer &main = f.Renamer();
-    EXPECT_TRUE(f.Pref().chkOpt(5)->isChecked());
+    EXPECT_TRUE(f.preferences().winampLocation());
     main.File1->setSelected(2, true);
     main.File1->setSelected(0, true);
     main.mnuEnqueue->trigger();
@@ -350,7 +350,7 @@ TEST_F(MainWindowControls, EnqueueHandsTheSelectionOverInListOrder)
 TEST_F(MainWindowControls, MinimiseLabelMinimisesWithoutANotificationArea)
 {
     Forms &f = start({}, true);
-    f.Pref().chkOpt(3)->setChecked(false);
+    f.preferences().setOption(Preferences::Splash, false);
     Main(f);
     frmRenamer &main = f.Renamer();
     ASSERT_TRUE(main.isVisible());
@@ -369,7 +369,7 @@ TEST_F(MainWindowControls, CloseLabelAndExitEndTheProgram)
     QTest::mousePress(main.lblMenu(MenuIndex::Close), Qt::LeftButton);
     EXPECT_EQ(quits, 1);
     EXPECT_FALSE(main.isVisible());
-    EXPECT_FALSE(forms->Pref().isVisible());
+    EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
     main.mnuExit->trigger();
     EXPECT_EQ(quits, 1) << "the program ends once";
 }
@@ -412,7 +412,17 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
     });
     main.mnuPref->trigger();
     EXPECT_TRUE(prefModal);
-    EXPECT_FALSE(forms->Pref().isVisible());
+    EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
+    EXPECT_EQ(main.Dir1->path(), QDir(music()).canonicalPath()) << "no renamer.ini: Cancel moves nothing";
+
+    // Cancel reloads a file saved meanwhile: the main window goes to its folder.
+    QDir(temp.path()).mkpath(QStringLiteral("stored"));
+    temp.write(QStringLiteral("app/renamer.ini"), "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\""
+                   + temp.filePath(QStringLiteral("stored")).toUtf8() + "\"\r\n");
+    QTimer::singleShot(0, [&] { click(forms->Pref().picButton(1)); });
+    main.mnuPref->trigger();
+    EXPECT_EQ(main.Dir1->path(), QDir::cleanPath(temp.filePath(QStringLiteral("stored"))));
+    EXPECT_TRUE(forms->preferences().defaultDirectoryOn());
 
     QString aboutTitle;
     QTimer::singleShot(0, [&] {

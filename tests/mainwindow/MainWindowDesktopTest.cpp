@@ -34,8 +34,8 @@ protected:
     {
         trayFolders = {QStringLiteral(PINLET_PLUGIN_DIR)};
         Forms &f = start({}, true);
-        f.Pref().chkOpt(3)->setChecked(false);
-        f.Pref().chkOpt(4)->setChecked(true);
+        f.preferences().setOption(Preferences::Splash, false);
+        f.preferences().setOption(Preferences::Sounds, true);
         Main(f);
         frmRenamer &main = f.Renamer();
         main.show();
@@ -218,9 +218,9 @@ TEST_F(MainWindowDesktop, EnqueueMenuHandsTheSelectionToAPlayerOnTheBus)
     // Unchecked, nothing goes; the single file sent after it must be the first call to arrive.
     clickRow(main.File1, 0);
     clickRow(main.File1, 9, Qt::ShiftModifier);
-    forms->Pref().chkOpt(5)->setChecked(false);
+    forms->preferences().setOption(Preferences::PlayerLocation, false);
     enqueueFromMenu(0);
-    forms->Pref().chkOpt(5)->setChecked(true);
+    forms->preferences().setOption(Preferences::PlayerLocation, true);
     clickRow(main.File1, 3);
     enqueueFromMenu(3);
     const QString folder = main.File1->path() + QLatin1Char('/');

@@ -100,7 +100,7 @@ protected:
     frmRenamer &open(const QStringList &arguments = {}, TagFileAccess *tagAccess = nullptr)
     {
         Forms &f = start(arguments, false, tagAccess);
-        f.Pref().chkOpt(3)->setChecked(false);
+        f.preferences().setOption(Preferences::Splash, false);
         Main(f);
         return f.Renamer();
     }

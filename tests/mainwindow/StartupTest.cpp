@@ -54,7 +54,7 @@ TEST_F(Startup, NoRecognisedFileLeavesPreviewOnTheFolderList)
 TEST_F(Startup, SplashIsShownDuringThePauseThenUnloaded)
 {
     Forms &f = start();
-    ASSERT_TRUE(f.Pref().chkOpt(3)->isChecked()) << "no renamer.ini: the splash is on";
+    ASSERT_TRUE(f.preferences().splash()) << "no renamer.ini: the splash is on";
     bool splashSeen = false;
     bool mainHidden = false;
     QTimer::singleShot(0, [&] {
@@ -68,7 +68,7 @@ TEST_F(Startup, SplashIsShownDuringThePauseThenUnloaded)
     EXPECT_FALSE(f.splashLoaded());
     EXPECT_TRUE(f.Renamer().isVisible());
     EXPECT_FALSE(f.Renamer().b_Arg());
-    EXPECT_FALSE(f.Pref().isVisible());
+    EXPECT_FALSE(f.prefLoaded() && f.Pref().isVisible());
 }
 
 TEST_F(Startup, NoSplashWhenTheOptionIsOffOrFilesAreNamed)
@@ -109,8 +109,8 @@ TEST_F(Startup, StoredDefaultFolderOrItsAbsence)
         Main(f);
         EXPECT_EQ(f.Renamer().Dir1->path(), QDir::cleanPath(c.expectedDir));
         EXPECT_EQ(f.Renamer().File1->path(), f.Renamer().Dir1->path());
-        EXPECT_TRUE(f.Pref().chkOpt(2)->isChecked());
-        EXPECT_EQ(f.Pref().chkOpt(3)->isChecked(), c.splashOnAfter);
+        EXPECT_TRUE(f.preferences().defaultDirectoryOn());
+        EXPECT_EQ(f.preferences().splash(), c.splashOnAfter);
         EXPECT_TRUE(dialogs.messages().isEmpty());
         forms.reset();
     }

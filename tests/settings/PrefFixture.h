@@ -1,38 +1,22 @@
 #pragma once
 
 #include "ClipSink.h"
-#include "FolderLists.h"
 #include "PictureBox.h"
+#include "PreferencesChromeSettings.h"
+#include "PreferencesStore.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "frmPref.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-// The main window's folder lists as renamer.ini moves them: only folders listed
-// in existing can be shown, as a vanished folder cannot.
-class FakeFolderLists : public FolderLists
-{
-public:
-    QStringList existing;
-    QStringList shown;
-
-    bool setDefaultDirectory(const QString &dir) override
-    {
-        if (!existing.contains(dir))
-            return false;
-        shown << dir;
-        return true;
-    }
-    void showProgramFolder() override { shown << QStringLiteral("<program folder>"); }
-};
 
 class RecordedClips : public ClipSink
 {
@@ -48,15 +32,32 @@ class PrefFixture : public ::testing::Test
 protected:
     void SetUp() override { open(dir.filePath(QStringLiteral("renamer.ini"))); }
 
+    // A fresh store in the design state, and a window on it.
     void open(const QString &iniPath)
     {
-        pref = std::make_unique<frmPref>(ChromeContext{nullptr, &clips, nullptr}, dialogs, folders,
-                                         iniPath);
+        pref.reset();
+        chromeSettings.reset();
+        store = std::make_unique<PreferencesStore>(iniPath);
+        chromeSettings = std::make_unique<PreferencesChromeSettings>(*store);
+        pref = std::make_unique<frmPref>(ChromeContext{chromeSettings.get(), &clips, nullptr}, dialogs, *store);
         pref->setBeep([this] { ++beeps; });
+        QObject::connect(pref.get(), &frmPref::folderLoaded, [this](const StartFolder &folder) {
+            if (folder.kind == StartFolder::Kind::Directory)
+                shown << folder.directory;
+            else if (folder.kind == StartFolder::Kind::ProgramFolder)
+                shown << QStringLiteral("<program folder>");
+        });
         pref->show();
     }
 
-    QString iniPath() const { return pref->iniPath(); }
+    QString iniPath() const { return store->iniPath(); }
+
+    // A folder in the scratch folder that exists, as a stored default directory must.
+    QString folder(const QString &name) const
+    {
+        QDir().mkpath(dir.filePath(name));
+        return dir.filePath(name);
+    }
 
     // A left (or other) click on a button member, lighting it first when it is
     // the lit member of its pair, as the pointer would.
@@ -98,8 +99,11 @@ protected:
 
     TempDir dir;
     ScriptedDialogs dialogs;
-    FakeFolderLists folders;
     RecordedClips clips;
     int beeps = 0;
+    // Where loads by the window sent the main window's folder list.
+    QStringList shown;
+    std::unique_ptr<PreferencesStore> store;
+    std::unique_ptr<PreferencesChromeSettings> chromeSettings;
     std::unique_ptr<frmPref> pref;
 };

@@ -19,12 +19,11 @@ const QString kSaveError = QStringLiteral("There was an error. Settings will not
 
 TEST_F(PrefSettingsFile, CancelMovesTheFolderListToTheStoredFolderAndHides)
 {
-    const QString music = dir.filePath(QStringLiteral("Music, Old"));
-    folders.existing << music;
+    const QString music = folder(QStringLiteral("Music, Old"));
     dir.write(QStringLiteral("renamer.ini"),
               "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"" + music.toUtf8() + "\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"\"\r\n");
     clickButton(3);
-    EXPECT_EQ(folders.shown, QStringList{music});
+    EXPECT_EQ(shown, QStringList{music});
     EXPECT_TRUE(checked(2));
     EXPECT_TRUE(enabled(2));
     EXPECT_EQ(text(2), music);
@@ -35,7 +34,7 @@ TEST_F(PrefSettingsFile, CancelMovesTheFolderListToTheStoredFolderAndHides)
     dir.write(QStringLiteral("renamer.ini"), kFactoryFile);
     pref->show();
     clickButton(1);
-    EXPECT_EQ(folders.shown, QStringList({music, QStringLiteral("<program folder>")}));
+    EXPECT_EQ(shown, QStringList({music, QStringLiteral("<program folder>")}));
     EXPECT_FALSE(checked(2));
     EXPECT_FALSE(enabled(2));
     EXPECT_EQ(text(2), music);
@@ -49,7 +48,7 @@ TEST_F(PrefSettingsFile, CancelWithoutAFileKeepsWhatTheUserChanged)
     EXPECT_FALSE(pref->isVisible());
     EXPECT_TRUE(checked(0));
     EXPECT_FALSE(checked(4));
-    EXPECT_TRUE(folders.shown.isEmpty());
+    EXPECT_TRUE(shown.isEmpty());
 }
 
 TEST_F(PrefSettingsFile, DefaultThenSaveWritesTheFactoryValues)
@@ -66,8 +65,7 @@ TEST_F(PrefSettingsFile, DefaultThenSaveWritesTheFactoryValues)
 
 TEST_F(PrefSettingsFile, DefaultThenCancelRestoresTheSavedSettings)
 {
-    const QString music = dir.filePath(QStringLiteral("music"));
-    folders.existing << music;
+    const QString music = folder(QStringLiteral("music"));
     clickBox(0);
     clickBox(3);
     clickBox(2);
@@ -76,13 +74,13 @@ TEST_F(PrefSettingsFile, DefaultThenCancelRestoresTheSavedSettings)
     pref->txtOpt(5)->setText(QStringLiteral("/usr/bin/audacious"));
     pref->txtOpt(1)->setText(QStringLiteral("615"));
     clickButton(2);
-    const Preferences saved = pref->preferences();
+    const Preferences saved = store->preferences();
 
     pref->show();
     clickButton(5);
-    EXPECT_NE(pref->preferences(), saved);
+    EXPECT_NE(store->preferences(), saved);
     clickButton(1);
-    EXPECT_EQ(pref->preferences(), saved);
+    EXPECT_EQ(store->preferences(), saved);
     for (int index : {1, 2, 5})
         EXPECT_TRUE(enabled(index)) << index;
 }
@@ -91,8 +89,7 @@ TEST_F(PrefSettingsFile, DefaultThenCancelRestoresTheSavedSettings)
 // window, and the fresh window writes the very same bytes back.
 TEST_F(PrefSettingsFile, SettingsRoundTripByteForByte)
 {
-    const QString music = dir.filePath(QStringLiteral("Zoë, Music"));
-    folders.existing << music;
+    const QString music = folder(QStringLiteral("Zoë, Music"));
     for (int index : {0, 1, 2, 3, 4, 5})
         clickBox(index);
     clickBox(1);
@@ -106,8 +103,8 @@ TEST_F(PrefSettingsFile, SettingsRoundTripByteForByte)
 
     open(iniPath());
     pref->CheckINIFile();
-    EXPECT_EQ(folders.shown, QStringList{music});
-    EXPECT_EQ(pref->WinampPath(), QStringLiteral("/opt/players/zoë"));
+    EXPECT_EQ(shown, QStringList{music});
+    EXPECT_EQ(store->winampPath(), QStringLiteral("/opt/players/zoë"));
     dir.write(QStringLiteral("renamer.ini"));
     clickButton(2);
     EXPECT_EQ(dir.read(QStringLiteral("renamer.ini")), file);
@@ -117,7 +114,7 @@ TEST_F(PrefSettingsFile, SettingsRoundTripByteForByte)
 // there apply, in order, and every later setting keeps its value.
 TEST_F(PrefSettingsFile, DamagedFilesOfEveryLengthApplyOnlyTheirLines)
 {
-    const QString music = dir.filePath(QStringLiteral("music"));
+    const QString music = folder(QStringLiteral("music"));
     const QList<QByteArray> lines = {"\"OnTop\"",  "\"NoDock\"",  "\"777\"",      "\"" + music.toUtf8() + "\"",
                                      "\"NoSplash\"", "\"NoSound\"", "\"/opt/player\""};
     const Preferences design;
@@ -127,25 +124,24 @@ TEST_F(PrefSettingsFile, DamagedFilesOfEveryLengthApplyOnlyTheirLines)
         for (int i = 0; i < n; ++i)
             data += lines[i] + "\r\n";
         dir.write(QStringLiteral("renamer.ini"), data);
-        folders = FakeFolderLists();
-        folders.existing << music;
+        shown.clear();
         open(iniPath());
         clickButton(1);
 
-        EXPECT_EQ(checked(0), n >= 1 ? true : design.chkOpt[0]);
-        EXPECT_EQ(checked(1), n >= 2 ? false : design.chkOpt[1]);
+        EXPECT_EQ(checked(0), n >= 1 ? true : design.options[0]);
+        EXPECT_EQ(checked(1), n >= 2 ? false : design.options[1]);
         EXPECT_EQ(enabled(1), checked(1));
         EXPECT_EQ(text(1), n >= 3 ? QStringLiteral("777") : design.taskbarHeight);
         EXPECT_EQ(checked(2), n >= 4);
         EXPECT_EQ(enabled(2), n >= 4);
         EXPECT_EQ(text(2), n >= 4 ? music : QString());
-        EXPECT_EQ(folders.shown, n >= 4 ? QStringList{music} : QStringList());
-        EXPECT_EQ(checked(3), n >= 5 ? false : design.chkOpt[3]);
-        EXPECT_EQ(checked(4), n >= 6 ? false : design.chkOpt[4]);
+        EXPECT_EQ(shown, n >= 4 ? QStringList{music} : QStringList());
+        EXPECT_EQ(checked(3), n >= 5 ? false : design.options[3]);
+        EXPECT_EQ(checked(4), n >= 6 ? false : design.options[4]);
         EXPECT_EQ(checked(5), n >= 7);
         EXPECT_EQ(enabled(5), n >= 7);
         EXPECT_EQ(text(5), n >= 7 ? QStringLiteral("/opt/player") : design.playerPath);
-        EXPECT_EQ(pref->WinampPath(), n >= 7 ? QStringLiteral("/opt/player") : QString());
+        EXPECT_EQ(store->winampPath(), n >= 7 ? QStringLiteral("/opt/player") : QString());
         EXPECT_FALSE(pref->isVisible());
     }
 }
@@ -157,11 +153,11 @@ TEST_F(PrefSettingsFile, WinampPathIsSetByLoadAndSaveButNeverEmptied)
     dir.write(QStringLiteral("renamer.ini"),
               "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"/opt/a\"\r\n");
     pref->CheckINIFile();
-    EXPECT_EQ(pref->WinampPath(), QStringLiteral("/opt/a"));
+    EXPECT_EQ(store->winampPath(), QStringLiteral("/opt/a"));
     pref->txtOpt(5)->setText(QStringLiteral("  /opt/b "));
-    EXPECT_EQ(pref->WinampPath(), QStringLiteral("/opt/a"));
+    EXPECT_EQ(store->winampPath(), QStringLiteral("/opt/a"));
     clickButton(2);
-    EXPECT_EQ(pref->WinampPath(), QStringLiteral("/opt/b"));
+    EXPECT_EQ(store->winampPath(), QStringLiteral("/opt/b"));
 
     pref->show();
     clickBox(5);
@@ -169,7 +165,7 @@ TEST_F(PrefSettingsFile, WinampPathIsSetByLoadAndSaveButNeverEmptied)
     EXPECT_TRUE(dir.read(QStringLiteral("renamer.ini")).endsWith("\"Sound\"\r\n\"\"\r\n"));
     pref->CheckINIFile();
     EXPECT_FALSE(checked(5));
-    EXPECT_EQ(pref->WinampPath(), QStringLiteral("/opt/b"));
+    EXPECT_EQ(store->winampPath(), QStringLiteral("/opt/b"));
 }
 
 TEST_F(PrefSettingsFile, ASaveThatCannotBeWrittenSaysSoAndStillHides)
@@ -187,7 +183,7 @@ TEST_F(PrefSettingsFile, ASaveThatCannotBeWrittenSaysSoAndStillHides)
         EXPECT_EQ(dialogs.messages().first().caption, QStringLiteral("Marlune"));
         EXPECT_FALSE(pref->isVisible());
         // Nothing was saved, so the player path is not taken either.
-        EXPECT_TRUE(pref->WinampPath().isEmpty());
+        EXPECT_TRUE(store->winampPath().isEmpty());
     }
     EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("file")});
 }

@@ -90,7 +90,7 @@ TEST_F(PrefWindow, OpensInTheDesignStateWithItsCaptions)
     EXPECT_EQ(text(5), Preferences::designPlayerPath());
     EXPECT_FALSE(enabled(5));
     EXPECT_EQ(pref->txtOpt(0), nullptr);
-    EXPECT_TRUE(pref->WinampPath().isEmpty());
+    EXPECT_TRUE(store->winampPath().isEmpty());
 
     EXPECT_EQ(pref->lblMenu(3)->text(), QStringLiteral("Preferences"));
     const std::pair<int, const char *> buttons[] = {{2, "Save"}, {0, "Save"}, {1, "Cancel"},
@@ -201,22 +201,23 @@ TEST_F(PrefWindow, PathBoxesStopAtSixtyCharacters)
 // does not write a different path, and typing can shorten it but not lengthen it.
 TEST_F(PrefWindow, ALongerStoredPathIsKeptWholeAndOnlyShrinks)
 {
-    const QString folder = QStringLiteral("/") + QString(75, QLatin1Char('d'));
-    folders.existing << folder;
-    dir.write(QStringLiteral("renamer.ini"), "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"" + folder.toUtf8() +
+    // 76 characters in all, in a folder that exists.
+    const QString longFolder = folder(QString(75 - dir.path().size(), QLatin1Char('d')));
+    ASSERT_EQ(longFolder.size(), 76);
+    dir.write(QStringLiteral("renamer.ini"), "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\"" + longFolder.toUtf8() +
                                                   "\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"\"\r\n");
     pref->CheckINIFile();
     QLineEdit *box = pref->txtOpt(2);
-    EXPECT_EQ(box->text(), folder);
+    EXPECT_EQ(box->text(), longFolder);
     pref->SaveSettings();
-    EXPECT_TRUE(dir.read(QStringLiteral("renamer.ini")).contains("\"" + folder.toUtf8() + "\"\r\n"));
+    EXPECT_TRUE(dir.read(QStringLiteral("renamer.ini")).contains("\"" + longFolder.toUtf8() + "\"\r\n"));
 
     QTest::keyClick(box, Qt::Key_X);
-    EXPECT_EQ(box->text(), folder);
+    EXPECT_EQ(box->text(), longFolder);
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, QStringLiteral("abcdefgh"));
-    EXPECT_EQ(box->text(), folder.left(56) + QStringLiteral("abcd"));
+    EXPECT_EQ(box->text(), longFolder.left(56) + QStringLiteral("abcd"));
 }
 
 TEST_F(PrefWindow, EachPathAndHeightBoxIsEnabledExactlyWhenItsBoxIsChecked)
@@ -250,7 +251,7 @@ TEST_F(PrefWindow, DefaultRechecksDockingAndRestoresTheHeight)
     EXPECT_TRUE(checked(1));
     EXPECT_TRUE(enabled(1));
     EXPECT_EQ(text(1), QStringLiteral("400"));
-    EXPECT_EQ(pref->preferences().chkOpt, Preferences().chkOpt);
+    EXPECT_EQ(store->preferences().options, Preferences().options);
     // The path texts stay; their boxes only become disabled.
     EXPECT_EQ(text(2), QStringLiteral("/music"));
     EXPECT_FALSE(enabled(2));
@@ -272,11 +273,11 @@ TEST_F(PrefWindow, RightButtonClicksRunNothing)
     EXPECT_TRUE(dialogs.messages().isEmpty());
 }
 
-// Other windows read these through the window as ChromeSettings, so a change
-// counts at once, before any save; the window's own chrome reads them too.
+// Other windows read these through the store, so a change counts at once, before
+// any save; the window's own chrome reads them too.
 TEST_F(PrefWindow, ChromeSettingsFollowTheControlsLive)
 {
-    const ChromeSettings &live = *pref;
+    const ChromeSettings &live = *chromeSettings;
     EXPECT_FALSE(live.alwaysOnTop());
     EXPECT_TRUE(live.docking());
     EXPECT_TRUE(live.sounds());

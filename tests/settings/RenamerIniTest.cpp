@@ -16,7 +16,7 @@ public:
     QString winampPath;
     QStringList existingFolders;
 
-    void setOption(Preferences::Option o, bool checked) override { prefs.chkOpt[o] = checked; }
+    void setOption(Preferences::Option o, bool checked) override { prefs.options[o] = checked; }
     void setTaskbarHeight(const QString &t) override { prefs.taskbarHeight = t; }
     bool setDefaultDirectory(const QString &dir) override
     {
@@ -33,7 +33,7 @@ public:
 Preferences everythingOff()
 {
     Preferences p;
-    p.chkOpt.fill(false);
+    p.options.fill(false);
     return p;
 }
 
@@ -42,9 +42,9 @@ Preferences everythingOff()
 TEST(RenamerIni, RendersTheSevenLinesExactly)
 {
     Preferences p;
-    p.chkOpt.fill(true);
-    p.chkOpt[Preferences::DefaultDirectory] = false;
-    p.chkOpt[Preferences::PlayerLocation] = false;
+    p.options.fill(true);
+    p.options[Preferences::DefaultDirectory] = false;
+    p.options[Preferences::PlayerLocation] = false;
     p.taskbarHeight = QStringLiteral("  520 ");
     EXPECT_EQ(RenamerIni::render(p),
               QByteArray("\"OnTop\"\r\n\"Dock\"\r\n\"520\"\r\n\"\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"\"\r\n"));
@@ -61,7 +61,7 @@ TEST(RenamerIni, SavedFilesLoadBackByteForByte)
     const QString folder = dir.filePath(QStringLiteral("My Music, Old"));
 
     Preferences p;
-    p.chkOpt = {true, false, true, false, true, true};
+    p.options = {true, false, true, false, true, true};
     p.defaultDirectory = QStringLiteral(" ") + folder + QStringLiteral(" ");
     p.playerPath = QStringLiteral("/opt/players/zoë player");
     const QString path = dir.filePath(QStringLiteral("renamer.ini"));
@@ -75,7 +75,7 @@ TEST(RenamerIni, SavedFilesLoadBackByteForByte)
     EXPECT_EQ(t.prefs.defaultDirectory, folder); // trimmed on saving
     EXPECT_EQ(t.prefs.taskbarHeight, QStringLiteral("400"));
     EXPECT_EQ(t.winampPath, p.playerPath);
-    EXPECT_EQ(t.prefs.chkOpt, p.chkOpt);
+    EXPECT_EQ(t.prefs.options, p.options);
     EXPECT_EQ(RenamerIni::render(t.prefs), dir.read(QStringLiteral("renamer.ini")));
 }
 

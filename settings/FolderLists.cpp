@@ -1,4 +1,0 @@
-#include "FolderLists.h"
-
-// Out of line so the vtable has one home.
-FolderLists::~FolderLists() = default;

@@ -1,0 +1,23 @@
+#include "PreferencesChromeSettings.h"
+
+#include "PreferencesStore.h"
+
+bool PreferencesChromeSettings::alwaysOnTop() const
+{
+    return m_store.alwaysOnTop();
+}
+
+bool PreferencesChromeSettings::docking() const
+{
+    return m_store.docking();
+}
+
+QString PreferencesChromeSettings::taskbarHeightText() const
+{
+    return m_store.taskbarHeightText();
+}
+
+bool PreferencesChromeSettings::sounds() const
+{
+    return m_store.sounds();
+}
