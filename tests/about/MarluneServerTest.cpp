@@ -1,49 +1,18 @@
 #include "AboutMessages.h"
-#include "CommentLog.h"
 #include "ExchangeTestSupport.h"
 #include "FeedbackExchange.h"
 #include "HostInfoFile.h"
 #include "ScriptedDialogs.h"
 #include "ServerOptions.h"
+#include "ServerProcess.h"
 #include "TempDir.h"
 #include "UpdateExchange.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The real marlune-server binary on free loopback ports, stopped with the test.
-class ServerProcess
-{
-public:
-    explicit ServerProcess(const QStringList &arguments)
-    {
-        process.start(MARLUNE_SERVER_BINARY,
-                      QStringList{"--update-port", "0", "--feedback-port", "0"} + arguments);
-        const QRegularExpression ready("update port (\\d+), feedback port (\\d+)");
-        QRegularExpressionMatch m;
-        waitFor([&] {
-            m = ready.match(QString::fromUtf8(output += process.readAllStandardOutput()));
-            return m.hasMatch() || process.state() == QProcess::NotRunning;
-        }, &process, SIGNAL(readyReadStandardOutput()));
-        updatePort = m.captured(1).toUShort();
-        feedbackPort = m.captured(2).toUShort();
-    }
-    ~ServerProcess()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-    bool running() const { return process.state() == QProcess::Running && updatePort != 0; }
-
-    QProcess process;
-    QByteArray output;
-    quint16 updatePort = 0;
-    quint16 feedbackPort = 0;
-};
 
 // A raw client: connects, sends data, gives back what the server answered
 // before it closed the connection.
@@ -168,12 +137,6 @@ TEST(ServerOptions, DefaultsHandOutTheListenAddress)
     EXPECT_EQ(parsed.options.feedbackPort, 1002);
     EXPECT_TRUE(parseServerOptions({"marlune-server", "--listen", "0.0.0.0", "--next-address", "10.0.0.1"})
                     .error.isEmpty());
-}
-
-TEST(CommentLog, KeepsEveryCommentOnOneLine)
-{
-    EXPECT_EQ(CommentLog::escaped(QStringLiteral("a\tb\\c\r\nd\x01\x7f é")),
-              QStringLiteral("a\\tb\\\\c\\r\\nd\\x01\\x7f é"));
 }
 
 } // namespace
