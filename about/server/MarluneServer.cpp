@@ -18,6 +18,10 @@ MarluneServer::MarluneServer(ServerOptions options, QObject *parent)
     , m_update(this)
     , m_feedback(this)
 {
+    // A burst of connections must wait in the kernel's queue, not be dropped
+    // there: a dropped SYN costs an honest client a one-second retransmission.
+    m_update.setListenBacklogSize(listenBacklog);
+    m_feedback.setListenBacklogSize(listenBacklog);
     connect(&m_update, &QTcpServer::newConnection, this, &MarluneServer::serveUpdate);
     connect(&m_feedback, &QTcpServer::newConnection, this, &MarluneServer::takeFeedback);
 }

@@ -44,6 +44,8 @@ private:
     QTcpSocket *nextClient(QTcpServer &server, ConnectionLimit &limit, const QString &port);
     void armDeadline(QTcpSocket *socket);
 
+    static constexpr int listenBacklog = 1024;
+
     ServerOptions m_options;
     CommentLog m_log;
     CommentQuota m_quota;

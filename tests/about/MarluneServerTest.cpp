@@ -203,7 +203,8 @@ TEST(MarluneServerCommandLine, HelpAndRefusals)
 
     for (const QStringList &bad : {QStringList{"--web", "a|b"}, QStringList{"--update-port", "70000"},
                                    QStringList{"--listen", "0.0.0.0"}, QStringList{"--next-address", "host"},
-                                   QStringList{"--nonsense"}}) {
+                                   QStringList{"--max-per-address", "0"},
+                                   QStringList{"--max-comments-file", "lots"}, QStringList{"--nonsense"}}) {
         QProcess p;
         p.start(MARLUNE_SERVER_BINARY, bad);
         ASSERT_TRUE(p.waitForFinished(10000));
