@@ -1,44 +1,36 @@
 #include "CommentLog.h"
 
+#include "CommentEscaping.h"
+
 #include <QFile>
 
-CommentLog::CommentLog(QString path)
+CommentLog::CommentLog(QString path, qint64 maxFileBytes)
     : m_path(std::move(path))
+    , m_maxFileBytes(maxFileBytes)
 {
 }
 
-QString CommentLog::escaped(const QString &text)
+QByteArray CommentLog::lineFor(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    return out;
+    const std::string text = CommentEscaping::escaped(std::string_view(comment.constData(), comment.size()));
+    return time.toUTC().toString(Qt::ISODate).toUtf8() + '\t' + sender.toString().toUtf8() + '\t'
+        + QByteArray(text.data(), qsizetype(text.size())) + '\n';
 }
 
-QString CommentLog::lineFor(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment)
-{
-    return time.toUTC().toString(Qt::ISODate) + QLatin1Char('\t') + sender.toString() + QLatin1Char('\t')
-        + escaped(QString::fromUtf8(comment));
-}
-
-bool CommentLog::append(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment) const
+CommentLog::Result CommentLog::append(const QDateTime &time, const QHostAddress &sender,
+                                      const QByteArray &comment) const
 {
     QFile f(m_path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray line = lineFor(time, sender, comment).toUtf8() + '\n';
-    // One write, so comments from two connections never interleave.
-    return f.write(line) == line.size() && f.flush();
+        return Result::Failed;
+    const QByteArray line = lineFor(time, sender, comment);
+    if (f.size() + line.size() > m_maxFileBytes)
+        return Result::Full;
+    // One write, so comments from two connections never interleave; a short
+    // write is cut back so the file never ends in half a line.
+    const qint64 before = f.size();
+    if (f.write(line) == line.size() && f.flush())
+        return Result::Stored;
+    f.resize(before);
+    return Result::Failed;
 }

@@ -6,21 +6,22 @@
 #include <QString>
 
 // The file comments are appended to: one line per comment, "time TAB sender TAB
-// text", the time in UTC (ISO 8601). Line breaks, tabs, backslashes and other
-// control characters in the text are written as \r \n \t \\ and \xNN, so one
-// comment is always one line whatever a client sends.
+// text", the time in UTC (ISO 8601), the text escaped as CommentEscaping says,
+// so one comment is always one line whatever a client sends. The file never
+// grows past maxFileBytes: a comment that would take it there is refused whole.
 class CommentLog
 {
 public:
-    explicit CommentLog(QString path);
+    enum class Result { Stored, Full, Failed };
 
-    // Appends one comment; false when the file could not be written.
-    bool append(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment) const;
+    CommentLog(QString path, qint64 maxFileBytes);
 
-    // The line append writes, without its line end.
-    static QString lineFor(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment);
-    static QString escaped(const QString &text);
+    Result append(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment) const;
+
+    // The line append writes, with its line end.
+    static QByteArray lineFor(const QDateTime &time, const QHostAddress &sender, const QByteArray &comment);
 
 private:
     QString m_path;
+    qint64 m_maxFileBytes;
 };

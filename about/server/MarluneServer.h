@@ -1,6 +1,9 @@
 #pragma once
 
 #include "CommentLog.h"
+#include "CommentQuota.h"
+#include "ConnectionLimit.h"
+#include "RefusalLog.h"
 #include "ServerOptions.h"
 
 #include <QObject>
@@ -11,8 +14,10 @@ class QTcpSocket;
 
 // The reference update and feedback server. On the update port it sends every
 // client the reply built from its options and closes; on the feedback port it
-// appends each comment to the comment file and answers "ok" (or "error" when
-// the file could not be written).
+// appends each comment to the comment file and answers "ok", or "error" when
+// the sender is over its hourly quota, the file is at its size cap or could not
+// be written. Each port has its own connection limits, so a flood on one never
+// keeps clients of the other waiting; refusals are logged on stderr, rate-limited.
 class MarluneServer : public QObject
 {
     Q_OBJECT
@@ -35,12 +40,20 @@ private:
     void serveUpdate();
     void takeFeedback();
     void store(FeedbackConnection *connection, const QByteArray &comment);
-    QTcpSocket *nextClient(QTcpServer &server);
-    void armIdle(QTcpSocket *socket);
+    QByteArray storeReply(const QHostAddress &sender, const QByteArray &comment);
+    QTcpSocket *nextClient(QTcpServer &server, ConnectionLimit &limit, const QString &port);
+    void armDeadline(QTcpSocket *socket);
+
+    static constexpr int listenBacklog = 1024;
 
     ServerOptions m_options;
     CommentLog m_log;
+    CommentQuota m_quota;
+    RefusalLog m_refusals;
+    bool m_fileFull = false;
+    // Declared before the servers: sockets they still own release their slot as they go.
+    ConnectionLimit m_updateLimit;
+    ConnectionLimit m_feedbackLimit;
     QTcpServer m_update;
     QTcpServer m_feedback;
-    int m_connections = 0;
 };

@@ -30,22 +30,37 @@ const QList<Option> &optionTable()
         {"max-comment", "Longest comment kept, in bytes (default 4096).", "bytes"},
         {"idle-ms", "Close a connection that sends nothing for this long (default 10000).", "ms"},
         {"quiet-ms", "Take a comment as complete after this pause (default 500).", "ms"},
-        {"max-connections", "Connections served at once (default 64).", "count"},
+        {"max-connections", "Connections served at once on each port (default 64).", "count"},
+        {"max-per-address",
+         "Connections served at once on each port to one sender address (IPv6: one /64) (default 4).", "count"},
+        {"deadline-ms", "Close every connection this long after it was accepted (default 15000).", "ms"},
+        {"comments-per-hour", "Comments taken from one sender address in an hour (default 20).", "count"},
+        {"max-comments-file", "Size the comments file may reach, in bytes (default 104857600).", "bytes"},
     };
     return table;
 }
 
-bool readNumber(const QCommandLineParser &p, const QString &name, int low, int high, int &out, QString &error)
+bool readBigNumber(const QCommandLineParser &p, const QString &name, qint64 low, qint64 high, qint64 &out,
+                   QString &error)
 {
     if (!p.isSet(name))
         return true;
     bool ok = false;
-    const int n = p.value(name).toInt(&ok);
+    const qint64 n = p.value(name).toLongLong(&ok);
     if (!ok || n < low || n > high) {
         error = QStringLiteral("--%1 needs a whole number from %2 to %3").arg(name).arg(low).arg(high);
         return false;
     }
     out = n;
+    return true;
+}
+
+bool readNumber(const QCommandLineParser &p, const QString &name, int low, int high, int &out, QString &error)
+{
+    qint64 n = out;
+    if (!readBigNumber(p, name, low, high, n, error))
+        return false;
+    out = static_cast<int>(n);
     return true;
 }
 
@@ -101,7 +116,11 @@ QString readNumbers(const QCommandLineParser &p, ServerOptions &o)
         && readNumber(p, "max-comment", 1, 1 << 20, o.maxCommentBytes, e)
         && readNumber(p, "idle-ms", 1, 3600 * 1000, o.idleMs, e)
         && readNumber(p, "quiet-ms", 1, 60 * 1000, o.quietMs, e)
-        && readNumber(p, "max-connections", 1, 10000, o.maxConnections, e))
+        && readNumber(p, "max-connections", 1, 10000, o.maxConnections, e)
+        && readNumber(p, "max-per-address", 1, 10000, o.maxPerAddress, e)
+        && readNumber(p, "deadline-ms", 1, 3600 * 1000, o.deadlineMs, e)
+        && readNumber(p, "comments-per-hour", 0, 1000000, o.commentsPerHour, e)
+        && readBigNumber(p, "max-comments-file", 0, qint64(1) << 50, o.maxCommentsFileBytes, e))
         return {};
     return e;
 }

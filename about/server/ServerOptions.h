@@ -22,7 +22,12 @@ struct ServerOptions
     int maxCommentBytes = 4096;
     int idleMs = 10000;  // a connection that sends nothing for this long is closed
     int quietMs = 500;   // a comment is complete once the client has paused this long
-    int maxConnections = 64;
+    int maxConnections = 64;      // on each port, so comments never hold up update checks
+    int maxPerAddress = 4;        // on each port, per sender (IPv6: per /64)
+    int deadlineMs = 15000;       // a connection is closed this long after it was accepted, whatever it sends
+    int commentsPerHour = 20;     // per sender; beyond, the answer is "error"
+    qint64 maxCommentsFileBytes = 100LL << 20; // the comments file never grows past this
+    qint64 logIntervalMs = 60000; // each kind of refusal is logged at most this often
 };
 
 struct ParsedServerOptions

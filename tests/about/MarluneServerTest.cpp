@@ -1,49 +1,19 @@
 #include "AboutMessages.h"
-#include "CommentLog.h"
 #include "ExchangeTestSupport.h"
 #include "FeedbackExchange.h"
 #include "HostInfoFile.h"
 #include "ScriptedDialogs.h"
 #include "ServerOptions.h"
+#include "ServerProcess.h"
 #include "TempDir.h"
 #include "UpdateExchange.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The real marlune-server binary on free loopback ports, stopped with the test.
-class ServerProcess
-{
-public:
-    explicit ServerProcess(const QStringList &arguments)
-    {
-        process.start(MARLUNE_SERVER_BINARY,
-                      QStringList{"--update-port", "0", "--feedback-port", "0"} + arguments);
-        const QRegularExpression ready("update port (\\d+), feedback port (\\d+)");
-        QRegularExpressionMatch m;
-        waitFor([&] {
-            m = ready.match(QString::fromUtf8(output += process.readAllStandardOutput()));
-            return m.hasMatch() || process.state() == QProcess::NotRunning;
-        }, &process, SIGNAL(readyReadStandardOutput()));
-        updatePort = m.captured(1).toUShort();
-        feedbackPort = m.captured(2).toUShort();
-    }
-    ~ServerProcess()
-    {
-        process.kill();
-        process.waitForFinished();
-    }
-    bool running() const { return process.state() == QProcess::Running && updatePort != 0; }
-
-    QProcess process;
-    QByteArray output;
-    quint16 updatePort = 0;
-    quint16 feedbackPort = 0;
-};
 
 // A raw client: connects, sends data, gives back what the server answered
 // before it closed the connection.
@@ -140,6 +110,89 @@ TEST_F(MarluneServerEndToEnd, SurvivesHostileClients)
     EXPECT_EQ(server->process.state(), QProcess::Running);
 }
 
+struct CommentLimitRow
+{
+    const char *what;
+    QStringList options;
+    QList<QByteArray> comments;
+    QList<QByteArray> answers;
+    const char *logged;
+};
+
+class MarluneServerCommentLimits : public testing::TestWithParam<CommentLimitRow>
+{
+};
+
+TEST_P(MarluneServerCommentLimits, AnswersErrorBeyondTheLimitAndLogsIt)
+{
+    const CommentLimitRow &row = GetParam();
+    TempDir dir;
+    ServerProcess server(QStringList{"--comments", dir.filePath("c.txt"), "--quiet-ms", "50"} + row.options);
+    ASSERT_TRUE(server.running());
+    QList<QByteArray> answers;
+    for (const QByteArray &comment : row.comments)
+        answers << exchangeRaw(server.feedbackPort, comment);
+    EXPECT_EQ(answers, row.answers);
+    QByteArray log;
+    waitFor([&] { return (log += server.process.readAllStandardError()).contains(row.logged); }, &server.process,
+            SIGNAL(readyReadStandardError()), 5000);
+    EXPECT_EQ(log.count(row.logged), 1) << log.toStdString();
+    const qint64 cap = row.options.value(row.options.indexOf("--max-comments-file") + 1).toLongLong();
+    if (cap > 0) {
+        EXPECT_LE(dir.read("c.txt").size(), cap);
+    }
+}
+
+// A line holds a 20-character time, the sender, two tabs, the text and its end:
+// 32 bytes and the text from 127.0.0.1.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MarluneServerCommentLimits,
+    testing::Values(CommentLimitRow{"quota", {"--comments-per-hour", "2"}, {"a", "b", "c", "d"},
+                                    {"ok", "ok", "error", "error"}, "refused: sender over its comments per hour"},
+                    CommentLimitRow{"file", {"--max-comments-file", "120"},
+                                    {QByteArray(50, 'a'), QByteArray(50, 'b'), QByteArray(50, 'c'), "d"},
+                                    {"ok", "error", "error", "ok"}, "refused: comments file at its size cap"}),
+    [](const auto &info) { return std::string(info.param.what); });
+
+TEST(MarluneServerLimits, DropsATricklingSenderAtTheDeadlineWithoutKeepingIt)
+{
+    TempDir dir;
+    ServerProcess server({"--comments", dir.filePath("c.txt"), "--deadline-ms", "300", "--quiet-ms", "1000"});
+    ASSERT_TRUE(server.running());
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.feedbackPort);
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    QTimer trickle;
+    QObject::connect(&trickle, &QTimer::timeout, [&] { socket.write("x"); });
+    trickle.start(20);
+    EXPECT_TRUE(waitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, &socket,
+                        SIGNAL(stateChanged(QAbstractSocket::SocketState)), 5000));
+    EXPECT_TRUE(socket.readAll().isEmpty());
+    EXPECT_FALSE(dir.exists("c.txt") && !dir.read("c.txt").isEmpty());
+}
+
+TEST(MarluneServerLimits, RefusesASendersConnectionBeyondItsCapOnThatPortOnly)
+{
+    TempDir dir;
+    ServerProcess server({"--comments", dir.filePath("c.txt"), "--max-per-address", "2", "--quiet-ms", "50"});
+    ASSERT_TRUE(server.running());
+    QTcpSocket held[2];
+    for (QTcpSocket &s : held) {
+        s.connectToHost(QHostAddress::LocalHost, server.feedbackPort);
+        ASSERT_TRUE(s.waitForConnected(5000));
+    }
+    EXPECT_EQ(exchangeRaw(server.feedbackPort, "third"), QByteArray());
+    EXPECT_TRUE(exchangeRaw(server.updatePort, {}).endsWith('|'));
+    held[0].abort();
+    // The freed slot is taken again once the server has seen the close.
+    QTimer retry;
+    retry.start(20);
+    QByteArray answer;
+    waitFor([&] { return (answer = exchangeRaw(server.feedbackPort, "fourth")) == "ok"; }, &retry,
+            SIGNAL(timeout()), 3000);
+    EXPECT_EQ(answer, "ok");
+}
+
 TEST(MarluneServerCommandLine, HelpAndRefusals)
 {
     QProcess help;
@@ -150,7 +203,8 @@ TEST(MarluneServerCommandLine, HelpAndRefusals)
 
     for (const QStringList &bad : {QStringList{"--web", "a|b"}, QStringList{"--update-port", "70000"},
                                    QStringList{"--listen", "0.0.0.0"}, QStringList{"--next-address", "host"},
-                                   QStringList{"--nonsense"}}) {
+                                   QStringList{"--max-per-address", "0"},
+                                   QStringList{"--max-comments-file", "lots"}, QStringList{"--nonsense"}}) {
         QProcess p;
         p.start(MARLUNE_SERVER_BINARY, bad);
         ASSERT_TRUE(p.waitForFinished(10000));
@@ -168,12 +222,6 @@ TEST(ServerOptions, DefaultsHandOutTheListenAddress)
     EXPECT_EQ(parsed.options.feedbackPort, 1002);
     EXPECT_TRUE(parseServerOptions({"marlune-server", "--listen", "0.0.0.0", "--next-address", "10.0.0.1"})
                     .error.isEmpty());
-}
-
-TEST(CommentLog, KeepsEveryCommentOnOneLine)
-{
-    EXPECT_EQ(CommentLog::escaped(QStringLiteral("a\tb\\c\r\nd\x01\x7f é")),
-              QStringLiteral("a\\tb\\\\c\\r\\nd\\x01\\x7f é"));
 }
 
 } // namespace
