@@ -189,7 +189,7 @@ int runSet(const CliArgs &args, CliIo &io)
     TagEditorModel editor;
     int status = CliOk;
     for (const QByteArray &file : std::as_const(files)) {
-        editor.DisplayInfo(io.names.decode(file));
+        editor.DisplayInfo(io.names.decode(file), Veltro::Intent::Write);
         for (size_t index = 0; index < changes.texts.size(); ++index) {
             if (changes.texts[index])
                 editor.setTxtTag(int(index), *changes.texts[index]);

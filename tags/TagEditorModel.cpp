@@ -70,10 +70,10 @@ void TagEditorModel::setGenreIndex(int index)
     m_genreChosen = true;
 }
 
-void TagEditorModel::DisplayInfo(const NativeName &sFile)
+void TagEditorModel::DisplayInfo(const NativeName &sFile, Veltro::Intent intent)
 {
     m_file = sFile.text();
-    m_veltro.setTag_file(sFile);
+    m_veltro.setTag_file(sFile, intent);
     setTxtTag(Album, m_veltro.tag_album());
     setTxtTag(Artist, m_veltro.tag_artist());
     setTxtTag(Comment, m_veltro.tag_comment());
@@ -121,7 +121,7 @@ QString TagEditorModel::writeFailureText(const ErrorInfo &error) const
 
 ErrorInfo TagEditorModel::autoTagFile(const NativeName &path)
 {
-    DisplayInfo(path);
+    DisplayInfo(path, Veltro::Intent::Write);
     AutoTag();
     return WriteTag();
 }
