@@ -3,6 +3,8 @@
 #include "AutoTagRule.h"
 #include "GenreTable.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Backspace = 8, Enter = 13, Escape = 27;
@@ -28,9 +30,13 @@ QString TagEditorModel::fitField(int index, const QString &text)
 {
     if (index != Year)
         return text.left(fieldLength(index));
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    // Every loaded year already fits; it is shared, not copied.
+    if (text.size() <= fieldLength(Year) && std::all_of(text.begin(), text.end(), isDigit))
+        return text;
     QString digits;
     for (QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        if (isDigit(c))
             digits += c;
     }
     return digits.left(fieldLength(index));
