@@ -68,8 +68,10 @@ CliArgs rawArguments(int argc, char **argv)
     for (const QString &arg : QCoreApplication::arguments().mid(1))
         args.append(arg.toUtf8());
 #else
+    // argv outlives every command, so its bytes are not copied (a tag pass may get
+    // thousands of names).
     for (int i = 1; i < argc; ++i)
-        args.append(QByteArray(argv[i]));
+        args.append(QByteArray::fromRawData(argv[i], qstrlen(argv[i])));
 #endif
     return args;
 }

@@ -84,7 +84,8 @@ void TagEditorModel::DisplayInfo(const NativeName &sFile, Veltro::Intent intent)
     setTxtTag(Artist, m_veltro.tag_artist());
     setTxtTag(Comment, m_veltro.tag_comment());
     setTxtTag(Title, m_veltro.tag_title());
-    setTxtTag(Year, QString::number(m_veltro.tag_year()));
+    // Most files carry no year: "0" then comes without building a string.
+    setTxtTag(Year, m_veltro.tag_year() == 0 ? QStringLiteral("0") : QString::number(m_veltro.tag_year()));
     m_loadedGenre = m_veltro.tag_genre();
     m_genreIndex = GenreTable::listIndexForNumber(m_loadedGenre);
     m_genreChosen = false;
