@@ -35,11 +35,13 @@ QString commandList()
 std::optional<QString> takeLegacyEncoding(CliArgs &args)
 {
     static const QByteArray option("--legacy-encoding");
+    // Built once: this looks at every FILE argument, and a tag pass may get thousands.
+    static const QByteArray optionIs = option + '=';
     QString name;
     for (qsizetype i = 0; i < args.size() && args.at(i) != "--";) {
         const QByteArray &arg = args.at(i);
-        if (arg.startsWith(option + '=')) {
-            name = argText(arg.mid(option.size() + 1));
+        if (arg.startsWith(optionIs)) {
+            name = argText(arg.mid(optionIs.size()));
             args.removeAt(i);
         } else if (arg == option) {
             if (i + 1 >= args.size())

@@ -237,15 +237,18 @@ int runSet(const CliArgs &args, CliIo &io)
         return usageError(io, QStringLiteral("set needs at least one FILE"), kSetUsage);
     TagEditorModel editor;
     int status = CliOk;
+    // A dry run only reads: a file it may not write is still shown.
+    const bool dryRun = parser.isSet("dry-run");
+    const Veltro::Intent intent = dryRun ? Veltro::Intent::Read : Veltro::Intent::Write;
     for (const QByteArray &file : parser.plainArguments()) {
-        editor.DisplayInfo(io.names.decode(file));
+        editor.DisplayInfo(io.names.decode(file), intent);
         for (size_t index = 0; index < changes.texts.size(); ++index) {
             if (changes.texts[index])
                 editor.setTxtTag(int(index), *changes.texts[index]);
         }
         if (changes.genreIndex)
             editor.setGenreIndex(*changes.genreIndex);
-        if (!writeOrShow(editor, changes.genreIndex, parser.isSet("dry-run"), io))
+        if (!writeOrShow(editor, changes.genreIndex, dryRun, io))
             status = CliFailed;
     }
     return status;

@@ -14,20 +14,20 @@ bool isBlankComment(const QString &comment)
     return std::all_of(comment.begin(), comment.end(), [](QChar c) { return c == QLatin1Char(' '); });
 }
 
-QString fileNamePart(const QString &path)
+namespace {
+
+// What follows the path's last separator, in place.
+QStringView afterLastSeparator(const QString &path)
 {
     qsizetype cut = path.lastIndexOf(QLatin1Char('/'));
 #ifdef Q_OS_WIN
     cut = std::max(cut, path.lastIndexOf(QLatin1Char('\\')));
 #endif
-    QString name = path.mid(cut + 1);
-    name.remove(QLatin1Char('"'));
-    return name;
+    return QStringView(path).sliced(cut + 1);
 }
 
-std::optional<Names> namesFromPath(const QString &path)
+std::optional<Names> namesFromName(QStringView s)
 {
-    const QString s = fileNamePart(path);
     if (!s.startsWith(QLatin1Char('(')))
         return std::nullopt;
     // 0-based: the title ends before index n, where the four-character extension begins.
@@ -36,7 +36,26 @@ std::optional<Names> namesFromPath(const QString &path)
     if (close < 0 || close >= n)
         return std::nullopt;
     const qsizetype titleAt = close + 2;
-    return Names{s.mid(1, close - 1), titleAt < n ? s.mid(titleAt, n - titleAt) : QString()};
+    return Names{s.sliced(1, close - 1).toString(), titleAt < n ? s.sliced(titleAt, n - titleAt).toString() : QString()};
+}
+
+} // namespace
+
+QString fileNamePart(const QString &path)
+{
+    QString name = afterLastSeparator(path).toString();
+    name.remove(QLatin1Char('"'));
+    return name;
+}
+
+std::optional<Names> namesFromPath(const QString &path)
+{
+    // A tagging pass reads thousands of names; most hold no double quote and are read
+    // in place.
+    const QStringView name = afterLastSeparator(path);
+    if (name.contains(QLatin1Char('"')))
+        return namesFromName(fileNamePart(path));
+    return namesFromName(name);
 }
 
 } // namespace AutoTagRule

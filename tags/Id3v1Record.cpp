@@ -1,26 +1,38 @@
 #include "Id3v1Record.h"
 
-#include <QList>
-#include <QStringView>
 #include <algorithm>
 
 namespace {
 
 constexpr int TitleAt = 3, ArtistAt = 33, AlbumAt = 63, YearAt = 93, CommentAt = 97, GenreAt = 127;
 
-void put(QByteArray &record, int at, const QByteArray &field)
+// The codec runs once per file of a tagging pass over thousands of files, so fields
+// are read and written in place, without a buffer of their own.
+
+// Writes text as at most length Latin-1 bytes at out; what is left stays as it is.
+// One "?" per character, not per UTF-16 unit, so a character outside the BMP does not
+// eat two places of a 30-byte field (an unpaired surrogate is one "?" as well).
+void putLatin1(char *out, const QString &text, int length)
 {
-    std::copy(field.begin(), field.end(), record.begin() + at);
+    const QChar *p = text.constData();
+    const QChar *const end = p + text.size();
+    for (int n = 0; p != end && n < length; ++n) {
+        const QChar c = *p++;
+        if (c.isHighSurrogate() && p != end && p->isLowSurrogate())
+            ++p;
+        out[n] = c.unicode() <= 0xFF ? char(c.unicode()) : '?';
+    }
 }
 
-QByteArray encodeYear(qint16 year)
+// Zero is written as four zero bytes (no year); the field has room for 9999 at most.
+// Smaller years get leading zeros, as readers that take the field as text need.
+void putYear(char *out, qint16 year)
 {
-    // Zero is written as four zero bytes (no year); the field has room for 9999 at most.
-    // Smaller years get leading zeros, as readers that take the field as text need.
-    const int clamped = std::clamp<int>(year, 0, 9999);
-    if (clamped == 0)
-        return QByteArray(Id3v1Record::YearLength, '\0');
-    return QByteArray::number(clamped).rightJustified(Id3v1Record::YearLength, '0');
+    int value = std::clamp<int>(year, 0, 9999);
+    if (value == 0)
+        return;
+    for (int i = Id3v1Record::YearLength - 1; i >= 0; --i, value /= 10)
+        out[i] = char('0' + value % 10);
 }
 
 } // namespace
@@ -35,12 +47,13 @@ Id3v1Record Id3v1Record::parse(const QByteArray &bytes)
     Id3v1Record r;
     if (!isTag(bytes))
         return r;
-    r.title = decodeLatin1(bytes.mid(TitleAt, TextLength));
-    r.artist = decodeLatin1(bytes.mid(ArtistAt, TextLength));
-    r.album = decodeLatin1(bytes.mid(AlbumAt, TextLength));
-    r.year = parseYear(bytes.mid(YearAt, YearLength));
+    const QByteArrayView view(bytes);
+    r.title = decodeLatin1(view.sliced(TitleAt, TextLength));
+    r.artist = decodeLatin1(view.sliced(ArtistAt, TextLength));
+    r.album = decodeLatin1(view.sliced(AlbumAt, TextLength));
+    r.year = parseYear(view.sliced(YearAt, YearLength));
     const bool v11 = bytes.at(CommentAt + 28) == '\0' && bytes.at(CommentAt + 29) != '\0';
-    r.comment = decodeLatin1(bytes.mid(CommentAt, v11 ? TrackCommentLength : TextLength));
+    r.comment = decodeLatin1(view.sliced(CommentAt, v11 ? TrackCommentLength : TextLength));
     r.track = v11 ? quint8(bytes.at(CommentAt + 29)) : 0;
     r.genre = quint8(bytes.at(GenreAt));
     return r;
@@ -49,22 +62,20 @@ Id3v1Record Id3v1Record::parse(const QByteArray &bytes)
 QByteArray Id3v1Record::render() const
 {
     QByteArray record(Size, '\0');
-    put(record, 0, "TAG");
-    put(record, TitleAt, encodeLatin1(title, TextLength));
-    put(record, ArtistAt, encodeLatin1(artist, TextLength));
-    put(record, AlbumAt, encodeLatin1(album, TextLength));
-    put(record, YearAt, encodeYear(year));
-    if (track != 0) {
-        put(record, CommentAt, encodeLatin1(comment, TrackCommentLength));
-        record[CommentAt + 29] = char(track);
-    } else {
-        put(record, CommentAt, encodeLatin1(comment, TextLength));
-    }
-    record[GenreAt] = char(genre);
+    char *out = record.data();
+    std::copy_n("TAG", 3, out);
+    putLatin1(out + TitleAt, title, TextLength);
+    putLatin1(out + ArtistAt, artist, TextLength);
+    putLatin1(out + AlbumAt, album, TextLength);
+    putYear(out + YearAt, year);
+    putLatin1(out + CommentAt, comment, track != 0 ? TrackCommentLength : TextLength);
+    if (track != 0)
+        out[CommentAt + 29] = char(track);
+    out[GenreAt] = char(genre);
     return record;
 }
 
-qint16 Id3v1Record::parseYear(const QByteArray &field)
+qint16 Id3v1Record::parseYear(QByteArrayView field)
 {
     qint16 year = 0;
     for (char c : field) {
@@ -78,18 +89,11 @@ qint16 Id3v1Record::parseYear(const QByteArray &field)
 QByteArray Id3v1Record::encodeLatin1(const QString &text, int length)
 {
     QByteArray field(length, '\0');
-    int out = 0;
-    // One "?" per character, not per UTF-16 unit, so a character outside the BMP
-    // does not eat two places of a 30-byte field.
-    for (char32_t c : QStringView(text).toUcs4()) {
-        if (out == length)
-            break;
-        field[out++] = c <= 0xFF ? char(c) : '?';
-    }
+    putLatin1(field.data(), text, length);
     return field;
 }
 
-QString Id3v1Record::decodeLatin1(const QByteArray &field)
+QString Id3v1Record::decodeLatin1(QByteArrayView field)
 {
     // Older writers leave garbage after the terminating zero; it is not text.
     qsizetype end = field.indexOf('\0');

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The 128-byte ID3v1 record: "TAG", title, artist and album of 30 bytes, a year of
@@ -28,9 +29,9 @@ struct Id3v1Record
 
     // Year text as stored: the leading digits, 0 when there are none. Written as four
     // digits with leading zeros (‹0042›); 0 as four zero bytes.
-    static qint16 parseYear(const QByteArray &field);
+    static qint16 parseYear(QByteArrayView field);
     static QByteArray encodeLatin1(const QString &text, int length);
-    static QString decodeLatin1(const QByteArray &field);
+    static QString decodeLatin1(QByteArrayView field);
 
     bool operator==(const Id3v1Record &) const = default;
 };

@@ -122,7 +122,7 @@ void TagCommands::mnuAutoTag_Click()
             if (!selected(i))
                 continue;
             frmTag &frm = editor();
-            frm.DisplayInfo(pathOf(i));
+            frm.DisplayInfo(pathOf(i), Veltro::Intent::Write);
             frm.AutoTag();
             frm.WriteTag();
             // The only point where the cancel key can arrive: the file in hand is done.

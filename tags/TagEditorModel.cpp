@@ -3,6 +3,8 @@
 #include "AutoTagRule.h"
 #include "GenreTable.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Backspace = 8, Enter = 13, Escape = 27;
@@ -28,9 +30,13 @@ QString TagEditorModel::fitField(int index, const QString &text)
 {
     if (index != Year)
         return text.left(fieldLength(index));
+    const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    // Every loaded year already fits; it is shared, not copied.
+    if (text.size() <= fieldLength(Year) && std::all_of(text.begin(), text.end(), isDigit))
+        return text;
     QString digits;
     for (QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        if (isDigit(c))
             digits += c;
     }
     return digits.left(fieldLength(index));
@@ -70,15 +76,16 @@ void TagEditorModel::setGenreIndex(int index)
     m_genreChosen = true;
 }
 
-void TagEditorModel::DisplayInfo(const NativeName &sFile)
+void TagEditorModel::DisplayInfo(const NativeName &sFile, Veltro::Intent intent)
 {
     m_file = sFile.text();
-    m_veltro.setTag_file(sFile);
+    m_veltro.setTag_file(sFile, intent);
     setTxtTag(Album, m_veltro.tag_album());
     setTxtTag(Artist, m_veltro.tag_artist());
     setTxtTag(Comment, m_veltro.tag_comment());
     setTxtTag(Title, m_veltro.tag_title());
-    setTxtTag(Year, QString::number(m_veltro.tag_year()));
+    // Most files carry no year: "0" then comes without building a string.
+    setTxtTag(Year, m_veltro.tag_year() == 0 ? QStringLiteral("0") : QString::number(m_veltro.tag_year()));
     m_loadedGenre = m_veltro.tag_genre();
     m_genreIndex = GenreTable::listIndexForNumber(m_loadedGenre);
     m_genreChosen = false;
@@ -121,7 +128,7 @@ QString TagEditorModel::writeFailureText(const ErrorInfo &error) const
 
 ErrorInfo TagEditorModel::autoTagFile(const NativeName &path)
 {
-    DisplayInfo(path);
+    DisplayInfo(path, Veltro::Intent::Write);
     AutoTag();
     return WriteTag();
 }

@@ -49,8 +49,12 @@ public:
 
     // Loads the tag of sFile into the fields. A genre number without a row shows
     // the blank entry, and is written back unchanged unless the user chooses another.
-    void DisplayInfo(const NativeName &sFile);
-    void DisplayInfo(const QString &sFile) { DisplayInfo(NativeName::fromText(sFile)); }
+    // Intent::Write when WriteTag follows at once: the file is then opened only once.
+    void DisplayInfo(const NativeName &sFile, Veltro::Intent intent = Veltro::Intent::Read);
+    void DisplayInfo(const QString &sFile, Veltro::Intent intent = Veltro::Intent::Read)
+    {
+        DisplayInfo(NativeName::fromText(sFile), intent);
+    }
     // Fills Artist and Title from the loaded file's name, and Comment when the loaded
     // comment is blank; a name that does not fit the rule changes nothing.
     void AutoTag();

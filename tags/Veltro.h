@@ -3,10 +3,10 @@
 #include "ErrorInfo.h"
 #include "Id3v1Record.h"
 #include "NativeName.h"
+#include "TagFileAccess.h"
 
 #include <QString>
-
-class TagFileAccess;
+#include <memory>
 
 // The tag component: holds the ID3v1 tag of one file. Assigning tag_file loads that
 // file's tag at once (a file without one, or one that cannot be read, gives empty
@@ -18,12 +18,22 @@ class Veltro
 public:
     explicit Veltro(TagFileAccess *access = nullptr);
 
+    // What a load is for. Read opens the file, reads the tag and closes it. Write
+    // opens it read-write and keeps that descriptor for the one SaveTag that follows,
+    // so a file that is loaded and saved at once (automatic tagging, tag set) is
+    // opened once. A file that refuses writing is still read; SaveTag then reports
+    // why it could not be opened for writing.
+    enum class Intent { Read, Write };
+
     // The file's path as shown; the file itself is addressed by its native bytes.
     QString tag_file() const { return m_file.text(); }
     const NativeName &tag_nativeFile() const { return m_file; }
-    void setTag_file(const NativeName &path);
+    void setTag_file(const NativeName &path, Intent intent = Intent::Read);
     // A path given as text is that text in UTF-8.
-    void setTag_file(const QString &path) { setTag_file(NativeName::fromText(path)); }
+    void setTag_file(const QString &path, Intent intent = Intent::Read)
+    {
+        setTag_file(NativeName::fromText(path), intent);
+    }
 
     QString tag_title() const { return m_tag.title; }
     QString tag_artist() const { return m_tag.artist; }
@@ -54,10 +64,20 @@ public:
 
 private:
     ErrorInfo load();
+    ErrorInfo loadForWriting();
+    ErrorInfo readTag(TagOpenFile &file);
+    ErrorInfo save(TagOpenFile &file, qint64 pos, const QByteArray &previous);
 
     TagFileAccess &m_access;
     NativeName m_file;
     Id3v1Record m_tag;
     bool m_hasTag = false;
     ErrorInfo m_loadError;
+    // The tag bytes the file ended with when loaded (empty when it had none): put
+    // back if a write on the held file fails half-way.
+    QByteArray m_loadedRecord;
+    // Between a Write load and its SaveTag: the open file, or why it could not be
+    // opened for writing.
+    std::unique_ptr<TagOpenFile> m_held;
+    ErrorInfo m_writeError;
 };

@@ -167,9 +167,9 @@ QLabel *frmTag::lblTag(int index) const
     return index >= 0 && index < int(m_lblTag.size()) ? m_lblTag[size_t(index)] : nullptr;
 }
 
-void frmTag::DisplayInfo(const NativeName &sFile)
+void frmTag::DisplayInfo(const NativeName &sFile, Veltro::Intent intent)
 {
-    m_model.DisplayInfo(sFile);
+    m_model.DisplayInfo(sFile, intent);
     m_txtFile->setText(m_model.txtFile());
     pushFields();
 }

@@ -26,9 +26,13 @@ public:
     frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *access = nullptr,
            QWidget *parent = nullptr);
 
-    // Loads the tag of sFile (a full path) into the fields.
-    void DisplayInfo(const NativeName &sFile);
-    void DisplayInfo(const QString &sFile) { DisplayInfo(NativeName::fromText(sFile)); }
+    // Loads the tag of sFile (a full path) into the fields; Intent::Write when
+    // WriteTag follows at once (see TagEditorModel::DisplayInfo).
+    void DisplayInfo(const NativeName &sFile, Veltro::Intent intent = Veltro::Intent::Read);
+    void DisplayInfo(const QString &sFile, Veltro::Intent intent = Veltro::Intent::Read)
+    {
+        DisplayInfo(NativeName::fromText(sFile), intent);
+    }
     // Fills Title, Artist and, when the loaded comment is blank, Comment from the
     // loaded file's name; writes nothing.
     void AutoTag();

@@ -1,19 +1,30 @@
 #!/usr/bin/env bash
 # marlune-cli tag auto / tag show over 10,000 files named "(Artist) Title.mp3", side by
-# side with kid3-cli, eyeD3, id3v2 and a bare C++ loop. Usage: run.sh BUILD_DIR [FILES]
+# side with a bare C++ loop, kid3-cli, eyeD3 and id3v2; the system calls per file that
+# tag auto and the bare loop make (strace -c); and marlune-cli's start-up against
+# /bin/true. Usage: run.sh BUILD_DIR [FILES]
+# PEERS=no leaves out kid3-cli, eyeD3 and id3v2 (they take minutes). BEFORE=PATH adds
+# another marlune-cli (an older build) to the same runs, for before/after ratios.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 count=${2:-10000}
+peers=${PEERS:-yes}
+before=${BEFORE:-}
 # kid3-cli slows down more than linearly with the number of files (10,000 took over
 # 8 minutes without finishing) and eyeD3 starts one Python process per file: both are
 # timed on a subset and scaled linearly, which flatters them.
 subset=500
 eyed3_subset=100
+# strace counts are taken over this many files and over one, so start-up drops out.
+traced=2000
 cli=$build/cli/marlune-cli
 bare=$build/bench/tags/tags_bare_loop
-for tool in hyperfine kid3-cli eyeD3 id3v2; do
+tools=(hyperfine strace)
+[ "$peers" = no ] || tools+=(kid3-cli eyeD3 id3v2)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "run.sh: $tool missing (scripts/install-deps --test)"; exit 1; }
 done
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,10 +45,57 @@ PY
 eyed3_loop='for f in *.mp3; do a=${f#(}; a=${a%%)*}; t=${f#*) }; t=${t%.mp3}; eyeD3 -Q -1 -a "$a" -t "$t" "$f" >/dev/null 2>&1; done'
 
 echo "== tag auto: $count files"
-hyperfine -N --warmup 1 --runs 5 --export-json "$work/auto.json" \
-  -n "marlune-cli tag auto" "bash -c 'cd $work/all && exec $cli tag auto *.mp3'" \
+auto_cmds=(-n "marlune-cli tag auto" "bash -c 'cd $work/all && exec $cli tag auto *.mp3'")
+[ -z "$before" ] || auto_cmds+=(-n "marlune-cli tag auto (before)" "bash -c 'cd $work/all && exec $before tag auto *.mp3'")
+hyperfine -N --warmup 2 --runs "${RUNS:-10}" --export-json "$work/auto.json" "${auto_cmds[@]}" \
   -n "bare C++ loop (read 128, write 128)" "bash -c 'cd $work/all && exec $bare write *.mp3'" \
   -n "bash + glob alone" "bash -c 'cd $work/all && exec true *.mp3'"
+
+# System calls of one run over N files and over 1: the difference divided by N - 1 is
+# what each further file costs, start-up left out.
+syscalls_per_file() {
+  local label=$1
+  shift
+  local many=("$work"/all/*.mp3)
+  many=("${many[@]:0:$traced}")
+  strace -f -c -U calls,name -o "$work/strace-many" "$@" "${many[@]}" >/dev/null
+  strace -f -c -U calls,name -o "$work/strace-one" "$@" "${many[0]}" >/dev/null
+  python3 - "$work/strace-many" "$work/strace-one" "$traced" "$label" <<'PY'
+import sys
+def counts(path):
+    table = {}
+    for line in open(path):
+        parts = line.split()
+        if len(parts) == 2 and parts[0].isdigit() and parts[1] != 'total':
+            table[parts[1]] = int(parts[0])
+    return table
+many, one = counts(sys.argv[1]), counts(sys.argv[2])
+n, label = int(sys.argv[3]), sys.argv[4]
+per_file = {name: (many.get(name, 0) - one.get(name, 0)) / (n - 1) for name in many}
+shown = {name: c for name, c in per_file.items() if c >= 0.005}
+calls = ', '.join(f'{c:.2f} {name}' for name, c in sorted(shown.items(), key=lambda kv: -kv[1]))
+print(f'  {label:32s} {sum(shown.values()):5.2f} calls per file: {calls}')
+print(f'  {"":32s} start-up: {sum(one.values())} calls')
+PY
+}
+echo "== tag auto: system calls per file (strace -c over $traced files and over 1)"
+syscalls_per_file "marlune-cli tag auto" "$cli" tag auto
+[ -z "$before" ] || syscalls_per_file "marlune-cli tag auto (before)" "$before" tag auto
+syscalls_per_file "bare C++ loop" "$bare" write
+
+echo "== start-up: one file"
+all=("$work"/all/*.mp3)
+one=${all[0]}
+start_cmds=(-n "marlune-cli --version" "$cli --version" -n "marlune-cli tag show (1 file)" "$cli tag show '$one'")
+[ -z "$before" ] || start_cmds+=(-n "marlune-cli --version (before)" "$before --version"
+                                 -n "marlune-cli tag show (1 file, before)" "$before tag show '$one'")
+hyperfine -N --warmup 20 --runs "${RUNS_START:-200}" --output=null --export-json "$work/start.json" \
+  -n "/bin/true" "/bin/true" "${start_cmds[@]}"
+
+if [ "$peers" = no ]; then
+  echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+  exit 0
+fi
 echo "== tag auto: kid3-cli on $subset files, eyeD3 -1 (one process per file) on $eyed3_subset, scaled"
 hyperfine -N --warmup 0 --runs 2 --export-json "$work/auto-kid3.json" \
   -n "kid3-cli totag (ID3v1) (x$((count / subset)))" "bash -c 'cd $work/sub && exec kid3-cli -c \"totag \\\"(%{artist}) %{title}\\\" 1\" -c save *.mp3'"
@@ -69,3 +127,4 @@ for title, parts in (('tag auto', [('auto', 1), ('auto-kid3', scale), ('auto-eye
     for cmd, t in rows:
         print(f'  {cmd:42s} {t:9.3f} s   x{t / ours:7.2f}')
 PY
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -40,6 +40,7 @@ private:
 
 TagFileAccess::Opened FaultyTagFileAccess::open(const QByteArray &path, Mode mode)
 {
+    ++m_opens[mode == Mode::Read ? 0 : 1];
     if (mode == Mode::ReadWrite && m_step == Step::OpenForWrite)
         return {nullptr, m_error};
     Opened opened = PosixTagFileAccess::instance().open(path, mode);

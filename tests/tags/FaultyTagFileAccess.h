@@ -5,6 +5,7 @@
 // Real files, with one failure injected at a chosen step: refusing the open, or a
 // write that stops after some bytes, or a failing close. Stands in for read-only
 // files, full disks and failing devices, which root cannot produce with permission bits.
+// Counts the opens asked for, refused ones included.
 class FaultyTagFileAccess : public TagFileAccess
 {
 public:
@@ -19,7 +20,10 @@ public:
 
     Opened open(const QByteArray &path, Mode mode) override;
 
+    int opens(Mode mode) const { return m_opens[mode == Mode::Read ? 0 : 1]; }
+
 private:
+    int m_opens[2] = {0, 0};
     Step m_step = Step::None;
     ErrorInfo m_error;
     int m_partial = 0;

@@ -48,6 +48,8 @@ std::vector<RoundTrip> roundTrips()
                        latin1("«déjà vu» ¿qué?"), 80), {}},
         {"unmappable", tag(latin1("Мир"), latin1("東京 A"), latin1("x😀y"), 2010, latin1("€uro"), 13),
          tag("???", "?? A", "x?y", 2010, "?uro", 13)},
+        {"loneSurrogates", tag(QChar(0xD83D) + QStringLiteral("a"), QStringLiteral("b") + QChar(0xDE00), "", 0, "", 0),
+         tag("?a", "b?", "", 0, "", 0)},
         {"tooLong", tag(k30 + "XYZ", k30 + "!", "a", 5, k30 + "1234", 255),
          tag(k30, k30, "a", 5, k30, 255)},
         {"year0", tag("t", "a", "", 0, "c", 0), {}},

@@ -7,8 +7,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QFile>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -166,6 +171,60 @@ TEST(TagCommand, FailuresGoOnWithTheNextFile)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("file: (The Owls) Blue Sky.mp3\n")));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("gone.mp3"))));
+}
+
+// Sets the immutable flag on a file for its lifetime, which refuses writing even to
+// root; ok() is false where the file system has no such flag or we may not set it.
+class ImmutableFile
+{
+public:
+    explicit ImmutableFile(const QString &path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY))
+    {
+        int set = 0;
+        m_ok = m_fd >= 0 && ::ioctl(m_fd, FS_IOC_GETFLAGS, &m_flags) == 0
+               && ::ioctl(m_fd, FS_IOC_SETFLAGS, &(set = m_flags | FS_IMMUTABLE_FL)) == 0;
+    }
+    ~ImmutableFile()
+    {
+        if (m_ok)
+            ::ioctl(m_fd, FS_IOC_SETFLAGS, &m_flags);
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ImmutableFile(const ImmutableFile &) = delete;
+    ImmutableFile &operator=(const ImmutableFile &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    int m_fd;
+    int m_flags = 0;
+    bool m_ok = false;
+};
+
+// A file that refuses writing is still read; writing it reports the refusal and the
+// next file is written.
+TEST(TagCommand, FileThatRefusesWritingIsReadAndReported)
+{
+    TempDir dir;
+    const QByteArray before = MpegFixture::frames(2, true);
+    dir.write(QStringLiteral("(A) Locked.mp3"), before);
+    dir.write(QStringLiteral("(A) Open.mp3"), before);
+    ImmutableFile locked(dir.filePath(QStringLiteral("(A) Locked.mp3")));
+    if (!locked.ok())
+        GTEST_SKIP() << "cannot make a file immutable here";
+    const QStringList files = {QStringLiteral("(A) Locked.mp3"), QStringLiteral("(A) Open.mp3")};
+    for (const QStringList &command : {QStringList{QStringLiteral("auto")},
+                                       QStringList{QStringLiteral("set"), QStringLiteral("--album"), QStringLiteral("L")}}) {
+        const CliRun r = cli(QStringList{QStringLiteral("tag")} + command + files, dir.path());
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, QStringLiteral("Permission denied\n(A) Locked.mp3\n"));
+        EXPECT_EQ(dir.read(QStringLiteral("(A) Locked.mp3")), before);
+    }
+    EXPECT_EQ(tagOf(dir, QStringLiteral("(A) Open.mp3")).album, QStringLiteral("L"));
+    const CliRun show = cli({QStringLiteral("tag"), QStringLiteral("show"), files.first()}, dir.path());
+    EXPECT_EQ(show.status, 0);
+    EXPECT_TRUE(show.out.startsWith(QStringLiteral("file: (A) Locked.mp3\n"))) << show.out.toStdString();
 }
 
 TEST(TagCommand, UsageErrorsTouchNothing)

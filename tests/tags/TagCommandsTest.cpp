@@ -269,6 +269,19 @@ TEST_F(TagCommandsTest, EventsDuringThePassNeitherNestNorPullTheEditorAway)
     }
 }
 
+// The pass opens each file once, for reading and writing both.
+TEST_F(TagCommandsTest, AutoTagOpensEachFileOnce)
+{
+    FaultyTagFileAccess access;
+    use(&access);
+    for (int i = 0; i < 3; ++i)
+        add(QStringLiteral("(A) T%1.mp3").arg(i), i % 2 ? audio : tagged(record(QStringLiteral("x"))));
+    commands->mnuAutoTag_Click();
+    EXPECT_EQ(access.opens(TagFileAccess::Mode::ReadWrite), 3);
+    EXPECT_EQ(access.opens(TagFileAccess::Mode::Read), 0);
+    EXPECT_EQ(stored(host.entries[2]).title, QStringLiteral("T2"));
+}
+
 TEST_F(TagCommandsTest, FailedWritesAreShownAndThePassGoesOn)
 {
     FaultyTagFileAccess access;
@@ -279,6 +292,9 @@ TEST_F(TagCommandsTest, FailedWritesAreShownAndThePassGoesOn)
     const QList<QByteArray> before = {dir.read(host.entries[0]), dir.read(host.entries[1]),
                                       dir.read(host.entries[2]), dir.read(host.entries[3])};
     commands->mnuAutoTag_Click();
+    // Refused for writing, each file is still read once and shown.
+    EXPECT_EQ(access.opens(TagFileAccess::Mode::ReadWrite), 4);
+    EXPECT_EQ(access.opens(TagFileAccess::Mode::Read), 4);
     ASSERT_EQ(dialogs.messages().size(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(dialogs.messages().at(i).text, QStringLiteral("Permission denied\r\n") + dir.filePath(host.entries[i]));

@@ -109,20 +109,25 @@ TEST(TagEditorModel, GenreWithoutRowIsKeptNotCarried)
     }
 }
 
+// A file that refuses writing is shown all the same, loaded for writing or not.
 TEST(TagEditorModel, FailedWriteGivesTheEditorsMessageAndKeepsFields)
 {
-    TempDir dir;
-    const QString path = dir.write(QStringLiteral("ro.mp3"), MpegFixture::frames(2));
-    FaultyTagFileAccess access;
-    access.failAt(FaultyTagFileAccess::Step::OpenForWrite, TagErrors::make(TagErrors::PermissionDenied));
-    Model m(&access);
-    m.DisplayInfo(path);
-    m.setTxtTag(Model::Title, QStringLiteral("typed"));
-    const ErrorInfo e = m.WriteTag();
-    EXPECT_EQ(e.number, 70);
-    EXPECT_EQ(m.writeFailureText(e), QStringLiteral("Permission denied\r\n") + path);
-    EXPECT_EQ(m.txtTag(Model::Title), QStringLiteral("typed"));
-    EXPECT_EQ(dir.read(QStringLiteral("ro.mp3")), MpegFixture::frames(2));
+    const QByteArray before = MpegFixture::frames(2) + tagBytes(QStringLiteral("shown"), 9);
+    for (const Veltro::Intent intent : {Veltro::Intent::Read, Veltro::Intent::Write}) {
+        TempDir dir;
+        const QString path = dir.write(QStringLiteral("ro.mp3"), before);
+        FaultyTagFileAccess access;
+        access.failAt(FaultyTagFileAccess::Step::OpenForWrite, TagErrors::make(TagErrors::PermissionDenied));
+        Model m(&access);
+        m.DisplayInfo(path, intent);
+        EXPECT_EQ(m.txtTag(Model::Title), QStringLiteral("shown"));
+        m.setTxtTag(Model::Title, QStringLiteral("typed"));
+        const ErrorInfo e = m.WriteTag();
+        EXPECT_EQ(e.number, 70);
+        EXPECT_EQ(m.writeFailureText(e), QStringLiteral("Permission denied\r\n") + path);
+        EXPECT_EQ(m.txtTag(Model::Title), QStringLiteral("typed"));
+        EXPECT_EQ(dir.read(QStringLiteral("ro.mp3")), before);
+    }
 }
 
 // One pass of automatic tagging per file: name rule, default comment, the rest kept.

@@ -48,16 +48,19 @@ std::vector<Shape> shapes()
 
 class VeltroSave : public ::testing::TestWithParam<Shape> {};
 
-// Every save, first and second, leaves the audio byte for byte and puts one tag last.
+constexpr Veltro::Intent kIntents[] = {Veltro::Intent::Read, Veltro::Intent::Write};
+
+// Every save, first and second, leaves the audio byte for byte and puts one tag last,
+// whether the file was opened again to save or kept open from the load.
 TEST_P(VeltroSave, KeepsAudioAndWritesOneTag)
 {
     const Shape &shape = GetParam();
     TempDir dir;
     const QString path = dir.write(QStringLiteral("x.mp3"), shape.bytes);
     const QByteArray audio = shape.bytes.left(shape.audioBytes);
-    for (const char *title : {"First", "Second title"}) {
+    for (const char *title : {"First", "Second title", "Third"}) {
         Veltro v;
-        v.setTag_file(path);
+        v.setTag_file(path, title[0] == 'S' ? Veltro::Intent::Read : Veltro::Intent::Write);
         v.setTag_title(QString::fromLatin1(title));
         ASSERT_TRUE(v.SaveTag().ok());
         const QByteArray now = dir.read(QStringLiteral("x.mp3"));
@@ -103,22 +106,55 @@ TEST(Veltro, UnusablePathsGiveEmptyValuesAndAnError)
         {dir.filePath(QStringLiteral("folder.mp3")), TagErrors::PathFileAccessError},
         {QString(), TagErrors::FileNotFound},
     };
-    for (const Row &row : rows) {
-        Veltro v;
-        v.setTag_title(QStringLiteral("left over"));
-        v.setTag_file(row.path);
-        EXPECT_FALSE(v.hasTag());
-        EXPECT_EQ(v.tag_title(), QString());
-        EXPECT_EQ(v.tag_year(), 0);
-        EXPECT_EQ(v.tag_genre(), 255);
-        EXPECT_TRUE(v.loadError()) << row.path.toStdString();
-        v.setTag_title(QStringLiteral("new"));
-        const ErrorInfo e = v.SaveTag();
-        EXPECT_EQ(e.number, row.error) << row.path.toStdString();
-        EXPECT_FALSE(e.description.isEmpty());
+    for (const Veltro::Intent intent : kIntents) {
+        for (const Row &row : rows) {
+            Veltro v;
+            v.setTag_title(QStringLiteral("left over"));
+            v.setTag_file(row.path, intent);
+            EXPECT_FALSE(v.hasTag());
+            EXPECT_EQ(v.tag_title(), QString());
+            EXPECT_EQ(v.tag_year(), 0);
+            EXPECT_EQ(v.tag_genre(), 255);
+            EXPECT_TRUE(v.loadError()) << row.path.toStdString();
+            v.setTag_title(QStringLiteral("new"));
+            const ErrorInfo e = v.SaveTag();
+            EXPECT_EQ(e.number, row.error) << row.path.toStdString() << int(intent);
+            EXPECT_FALSE(e.description.isEmpty());
+        }
     }
     EXPECT_EQ(dir.entries(), QStringList{QStringLiteral("folder.mp3")});
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.mp3"))).isDir());
+}
+
+// A load for writing opens the file once, read-write; a file that refuses writing is
+// still read once more, read-only, and its SaveTag gives the refusal. A later save
+// without a new load opens the file again, as the held descriptor is gone.
+TEST(Veltro, LoadForWritingOpensOnce)
+{
+    using Mode = TagFileAccess::Mode;
+    using Step = FaultyTagFileAccess::Step;
+    struct Row { const char *name; bool exists; Step step; int readOpens; int error; };
+    const Row rows[] = {
+        {"writable", true, Step::None, 0, 0},
+        {"readOnly", true, Step::OpenForWrite, 1, TagErrors::PermissionDenied},
+        {"missing", false, Step::None, 0, TagErrors::FileNotFound},
+    };
+    for (const Row &row : rows) {
+        TempDir dir;
+        const QString path = row.exists ? dir.write(QStringLiteral("x.mp3"), MpegFixture::frames(2) + oldTag())
+                                        : dir.filePath(QStringLiteral("x.mp3"));
+        FaultyTagFileAccess access;
+        access.failAt(row.step, TagErrors::make(TagErrors::PermissionDenied));
+        Veltro v(&access);
+        v.setTag_file(path, Veltro::Intent::Write);
+        EXPECT_EQ(v.tag_title(), row.exists ? QStringLiteral("Old") : QString()) << row.name;
+        v.setTag_title(QStringLiteral("New"));
+        EXPECT_EQ(v.SaveTag().number, row.error) << row.name;
+        EXPECT_EQ(access.opens(Mode::ReadWrite), 1) << row.name;
+        EXPECT_EQ(access.opens(Mode::Read), row.readOpens) << row.name;
+        EXPECT_EQ(v.SaveTag().number, row.error) << row.name;
+        EXPECT_EQ(access.opens(Mode::ReadWrite), 2) << row.name;
+    }
 }
 
 // Failures in the middle of a save leave the file exactly as it was.
@@ -134,17 +170,19 @@ TEST(Veltro, FailedSaveLeavesFileAsItWas)
         {"ioErrorOverTag", audio + oldTag(), Step::Write, TagErrors::DeviceIoError, 50},
         {"emptyFileDiskFull", {}, Step::Write, TagErrors::DiskFull, 127},
     };
-    for (const Row &row : rows) {
-        TempDir dir;
-        const QString path = dir.write(QStringLiteral("x.mp3"), row.before);
-        FaultyTagFileAccess access;
-        access.failAt(row.step, TagErrors::make(row.error), row.partial);
-        Veltro v(&access);
-        v.setTag_file(path);
-        v.setTag_title(QStringLiteral("never written"));
-        const ErrorInfo e = v.SaveTag();
-        EXPECT_EQ(e.number, int(row.error)) << row.name;
-        EXPECT_EQ(dir.read(QStringLiteral("x.mp3")), row.before) << row.name;
+    for (const Veltro::Intent intent : kIntents) {
+        for (const Row &row : rows) {
+            TempDir dir;
+            const QString path = dir.write(QStringLiteral("x.mp3"), row.before);
+            FaultyTagFileAccess access;
+            access.failAt(row.step, TagErrors::make(row.error), row.partial);
+            Veltro v(&access);
+            v.setTag_file(path, intent);
+            v.setTag_title(QStringLiteral("never written"));
+            const ErrorInfo e = v.SaveTag();
+            EXPECT_EQ(e.number, int(row.error)) << row.name << int(intent);
+            EXPECT_EQ(dir.read(QStringLiteral("x.mp3")), row.before) << row.name << int(intent);
+        }
     }
 }
 
