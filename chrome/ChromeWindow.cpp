@@ -475,11 +475,15 @@ void ChromeWindow::nativeWindowGone()
 {
     // A refusing window stays on the screen; one that hid itself otherwise (the main
     // window, ending the program) is not brought back.
+    QPointer<QWindow> owner = windowHandle() ? windowHandle()->transientParent() : nullptr;
     const bool stays = !close() && isVisible();
-    if (QWindow *handle = windowHandle())
-        handle->destroy();
+    // QWidget's own destroy, not the QWindow's: it also forgets that the widget has a
+    // native window, so the next show() makes a new one instead of showing nothing.
+    destroy();
     if (stays)
         show();
+    else if (owner && owner->isVisible())
+        owner->requestActivate(); // or the keys would still go to the dead window
 }
 
 void ChromeWindow::putButtonsLastInTabOrder()

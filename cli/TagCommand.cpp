@@ -189,7 +189,10 @@ std::optional<QString> checkChanges(const CliParser &parser, FieldChanges &chang
 // editor's fields over it.
 Veltro tagToWrite(const TagEditorModel &editor, const std::optional<int> &genreIndex)
 {
-    Veltro v = editor.veltro();
+    const Veltro &loaded = editor.veltro();
+    Veltro v;
+    v.setTag_genre(loaded.tag_genre());
+    v.setTag_track(loaded.tag_track());
     v.setTag_title(editor.txtTag(TagEditorModel::Title));
     v.setTag_artist(editor.txtTag(TagEditorModel::Artist));
     v.setTag_album(editor.txtTag(TagEditorModel::Album));

@@ -218,7 +218,7 @@ TEST(TagCommand, FileThatRefusesWritingIsReadAndReported)
                                        QStringList{QStringLiteral("set"), QStringLiteral("--album"), QStringLiteral("L")}}) {
         const CliRun r = cli(QStringList{QStringLiteral("tag")} + command + files, dir.path());
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, QStringLiteral("Permission denied\n(A) Locked.mp3\n"));
+        EXPECT_EQ(r.err, QStringLiteral("marlune-cli: Permission denied\n(A) Locked.mp3\n"));
         EXPECT_EQ(dir.read(QStringLiteral("(A) Locked.mp3")), before);
     }
     EXPECT_EQ(tagOf(dir, QStringLiteral("(A) Open.mp3")).album, QStringLiteral("L"));
