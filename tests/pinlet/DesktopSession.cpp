@@ -47,13 +47,28 @@ DesktopSession::DesktopSession(Tray tray)
         qputenv("DBUS_SESSION_BUS_ADDRESS", mBusAddress.toUtf8());
 }
 
+namespace {
+
+// Asked to end first, so the X server and the bus remove their sockets and lock files;
+// killed only when they do not.
+void endProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (process.waitForFinished(3000))
+        return;
+    process.kill();
+    process.waitForFinished(3000);
+}
+
+} // namespace
+
 DesktopSession::~DesktopSession()
 {
     // The last started goes first: the tray and the bus before the X server they use.
-    for (auto it = mProcesses.rbegin(); it != mProcesses.rend(); ++it) {
-        (*it)->kill();
-        (*it)->waitForFinished(5000);
-    }
+    for (auto it = mProcesses.rbegin(); it != mProcesses.rend(); ++it)
+        endProcess(**it);
 }
 
 bool DesktopSession::startTray()
@@ -69,6 +84,7 @@ bool DesktopSession::stopTray()
 {
     if (!mTrayProcess)
         return false;
+    // Killed, not asked: a notification area that goes away does so without warning.
     mTrayProcess->kill();
     const bool stopped = mTrayProcess->waitForFinished(5000);
     mTrayProcess = nullptr;
