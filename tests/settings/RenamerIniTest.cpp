@@ -45,7 +45,7 @@ TEST(RenamerIni, RendersTheSevenLinesExactly)
     p.chkOpt.fill(true);
     p.chkOpt[Preferences::DefaultDirectory] = false;
     p.chkOpt[Preferences::PlayerLocation] = false;
-    p.taskbarHeight = QStringLiteral("  520 ");
+    p.taskbarHeight = QStringLiteral("  520 \"");
     EXPECT_EQ(RenamerIni::render(p),
               QByteArray("\"OnTop\"\r\n\"Dock\"\r\n\"520\"\r\n\"\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"\"\r\n"));
 
