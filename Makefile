@@ -17,8 +17,14 @@ run: TESTS = OFF
 DEPS_FLAGS = $(if $(filter ON,$(TESTS)),--test,)
 # CI builds with warnings as errors, and fails when a suite skips (scripts/run-tests).
 WERROR ?= $(if $(filter true,$(CI)),ON,OFF)
+# CI then runs the suites once more in a clang build under ASan and UBSan and fuzzes
+# each parser for a short while (scripts/run-checks); CHECKS=ON asks for it anywhere.
+# `make fuzz` runs every fuzz harness for FUZZ_SECONDS in that same build.
+CHECKS ?= $(if $(filter true,$(CI)),ON,OFF)
+CHECK_DIR ?= $(BUILD_DIR)-check
+FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench install uninstall deb release clean
+.PHONY: all deps configure build run test fuzz bench install uninstall deb release clean
 
 all: build
 
@@ -37,6 +43,11 @@ run: build
 
 test: build
 	scripts/run-tests $(BUILD_DIR) $(JOBS)
+	@if [ "$(CHECKS)" = ON ]; then scripts/run-checks $(CHECK_DIR) $(JOBS); fi
+
+fuzz: TESTS = ON
+fuzz: deps
+	scripts/run-checks --fuzz $(CHECK_DIR) $(JOBS) $(FUZZ_SECONDS)
 
 bench: build
 	bench/run $(BUILD_DIR)
@@ -62,4 +73,4 @@ deb: release
 	@for deb in $(RELEASE_DIR)/marlune_*.deb; do echo "$$deb"; dpkg-deb -f "$$deb" Installed-Size Depends; done
 
 clean:
-	rm -rf $(BUILD_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) $(CHECK_DIR)

@@ -89,8 +89,12 @@ QStringList ParseArgumentList(const QStringList &arguments, const QString &worki
     for (const QString &argument : arguments) {
         if (files.size() == maxCommandLineFiles)
             break;
-        if (endsWithRecognisedExtension(argument))
-            files.append(base.absoluteFilePath(argument));
+        if (!endsWithRecognisedExtension(argument))
+            continue;
+        // QDir takes a name beginning with ":" for a Qt resource, already absolute;
+        // on the command line it is an ordinary file in the working folder.
+        files.append(argument.startsWith(u':') ? base.absolutePath() + u'/' + argument
+                                               : base.absoluteFilePath(argument));
     }
     return files;
 }

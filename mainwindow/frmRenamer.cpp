@@ -184,7 +184,7 @@ void frmRenamer::buildControls()
 
 void frmRenamer::buildMenus()
 {
-    auto entry = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto entry = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;

@@ -50,6 +50,15 @@ void applyPlayer(const QString &field, RenamerIniTarget &target)
     target.setPlayerPath(field);
 }
 
+// The format cannot hold a double quote, so the writer drops it; that must happen
+// before trimming, or the blanks it uncovers would be saved and trimmed only next time.
+QString savedText(const QString &text)
+{
+    QString clean = text;
+    clean.remove(QLatin1Char('"'));
+    return clean.trimmed();
+}
+
 } // namespace
 
 void RenamerIni::load(const QString &path, RenamerIniTarget &target)
@@ -90,13 +99,13 @@ QByteArray RenamerIni::render(const Preferences &p)
     w.addText(p.isOn(Preferences::OnTop) ? QStringLiteral("OnTop") : QStringLiteral("NotOnTop"));
     w.addText(p.isOn(Preferences::Docking) ? QStringLiteral("Dock") : QStringLiteral("NoDock"));
     if (p.isOn(Preferences::Docking))
-        w.addText(p.taskbarHeight.trimmed());
+        w.addText(savedText(p.taskbarHeight));
     else
         w.addNumber(400);
-    w.addText(p.isOn(Preferences::DefaultDirectory) ? p.defaultDirectory.trimmed() : QString());
+    w.addText(p.isOn(Preferences::DefaultDirectory) ? savedText(p.defaultDirectory) : QString());
     w.addText(p.isOn(Preferences::Splash) ? QStringLiteral("Splash") : QStringLiteral("NoSplash"));
     w.addText(p.isOn(Preferences::Sounds) ? QStringLiteral("Sound") : QStringLiteral("NoSound"));
-    w.addText(p.isOn(Preferences::PlayerLocation) ? p.playerPath.trimmed() : QString());
+    w.addText(p.isOn(Preferences::PlayerLocation) ? savedText(p.playerPath) : QString());
     return w.bytes();
 }
 

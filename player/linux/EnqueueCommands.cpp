@@ -4,10 +4,12 @@
 
 namespace {
 
+// A fixed array rather than an initializer_list: a list held in a static table is
+// not guaranteed to keep its elements alive (UBSan saw it empty under clang).
 struct Row
 {
     const char *program;
-    std::initializer_list<const char *> switches;
+    std::array<const char *, 2> switches; // unused slots stay null
 };
 
 const std::array rows{
@@ -24,8 +26,10 @@ QStringList EnqueueCommands::argumentsFor(const QString &programFileName)
     for (const Row &row : rows) {
         if (programFileName == QLatin1String(row.program)) {
             QStringList arguments;
-            for (const char *s : row.switches)
-                arguments << QLatin1String(s);
+            for (const char *s : row.switches) {
+                if (s)
+                    arguments << QLatin1String(s);
+            }
             return arguments;
         }
     }

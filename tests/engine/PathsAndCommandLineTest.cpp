@@ -92,10 +92,12 @@ TEST(ParseCommandLine, StopsAtTwentyPaths)
 TEST(ParseArgumentList, TakesRecognisedArgumentsRelativeToTheWorkingFolder)
 {
     const QStringList args{QStringLiteral("a.MP3"), QStringLiteral("/abs/b.mpeg"), QStringLiteral("c.rm"),
-                           QStringLiteral("--flag"), QStringLiteral("sub/d.Mpe"), QStringLiteral("e\"q.txt")};
+                           QStringLiteral("--flag"), QStringLiteral("sub/d.Mpe"), QStringLiteral("e\"q.txt"),
+                           QStringLiteral(":live.mp3")};
     EXPECT_EQ(ParseArgumentList(args, QStringLiteral("/work")),
               (QStringList{QStringLiteral("/work/a.MP3"), QStringLiteral("/abs/b.mpeg"),
-                           QStringLiteral("/work/sub/d.Mpe"), QStringLiteral("/work/e\"q.txt")}));
+                           QStringLiteral("/work/sub/d.Mpe"), QStringLiteral("/work/e\"q.txt"),
+                           QStringLiteral("/work/:live.mp3")}));
     QStringList many;
     for (int i = 0; i < 25; ++i)
         many << QStringLiteral("%1.mp3").arg(i);

@@ -45,7 +45,7 @@ TEST(RenamerIni, RendersTheSevenLinesExactly)
     p.options.fill(true);
     p.options[Preferences::DefaultDirectory] = false;
     p.options[Preferences::PlayerLocation] = false;
-    p.taskbarHeight = QStringLiteral("  520 ");
+    p.taskbarHeight = QStringLiteral("  520 \"");
     EXPECT_EQ(RenamerIni::render(p),
               QByteArray("\"OnTop\"\r\n\"Dock\"\r\n\"520\"\r\n\"\"\r\n\"Splash\"\r\n\"Sound\"\r\n\"\"\r\n"));
 
