@@ -83,12 +83,11 @@ frmAbout2::frmAbout2(const ChromeContext &context, Dialogs &dialogs, const QStri
     setAttribute(Qt::WA_DeleteOnClose);
     setInnerSize(kInnerWidth, kInnerHeight);
     setTitle(tr("About Marlune"));
-    addButtonPair(2, 0, tr("OK"), 300, 2340);
-    addButtonPair(1, 3, tr("Update"), 300, 2880);
-    addButtonPair(5, 4, tr("Comments"), 300, 3420);
+    addButtonPair(2, 0, tr("OK"), 300, 2340, [this] { close(); });
+    addButtonPair(1, 3, tr("Update"), 300, 2880, [this] { ConnectNow(); });
+    addButtonPair(5, 4, tr("Comments"), 300, 3420, [this] { SendComments(); });
     createControls();
     connectExchanges(options);
-    connect(this, &ChromeWindow::buttonClicked, this, &frmAbout2::AboutAction);
 }
 
 void frmAbout2::createControls()
@@ -213,26 +212,6 @@ void frmAbout2::SendComments()
     if (busy())
         return;
     m_feedback->SendComments(m_txtComments->toPlainText());
-}
-
-void frmAbout2::AboutAction(int index)
-{
-    switch (index) {
-    case 0:
-    case 2:
-        close();
-        break;
-    case 1:
-    case 3:
-        ConnectNow();
-        break;
-    case 4:
-    case 5:
-        SendComments();
-        break;
-    default:
-        break;
-    }
 }
 
 void frmAbout2::txtAbout_DblClick(int index)

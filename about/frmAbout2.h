@@ -70,7 +70,6 @@ private:
     void createBoxes();
     void connectExchanges(const ExchangeOptions &options);
     void Form_Load();
-    void AboutAction(int index);
     void SendComments();
     void txtAbout_DblClick(int index);
     void exchangeBusyChanged(bool busy);

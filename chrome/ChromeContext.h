@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ClipSink.h"
+
 class ChromeArt;
 class ChromeSettings;
-class ClipSink;
 
 // What every window of the program shares: the live preferences, the main
 // window's clip players and the bitmaps. The program owns these for its whole
@@ -12,4 +13,9 @@ struct ChromeContext
     const ChromeSettings *settings = nullptr;
     ClipSink *clips = nullptr;
     const ChromeArt *art = nullptr;
+
+    // Whether the sounds preference is on.
+    bool soundsOn() const;
+    // Plays clip when the sounds preference is on.
+    void playClip(Clip clip) const;
 };

@@ -9,6 +9,7 @@
 #include "ClipPlayers.h"
 #include "MediaLocator.h"
 #include "PictureBox.h"
+#include "PictureButtonBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -75,7 +76,7 @@ int main(int argc, char **argv)
     for (QWidget *control : {static_cast<QWidget *>(&onTop), static_cast<QWidget *>(&docking),
                              static_cast<QWidget *>(&sounds)})
         pref.resetOnMouseMove(control, {ChromeWindow::Reset::Title, ChromeWindow::Reset::Buttons});
-    QObject::connect(&pref, &ChromeWindow::buttonClicked, &pref, [&](int index) {
+    QObject::connect(&pref.buttons(), &PictureButtonBar::clicked, &pref, [&](int index) {
         if (index == 2 || index == 0) {
             settings.onTop = onTop.isChecked();
             settings.dock = docking.isChecked();
@@ -102,7 +103,7 @@ int main(int argc, char **argv)
     main.setLabelMenu(7, &tagMenu);
 
     // Clear toggles the busy pointer, to try the buttons while busy.
-    QObject::connect(&main, &ChromeWindow::buttonClicked, &main, [&](int index) {
+    QObject::connect(&main.buttons(), &PictureButtonBar::clicked, &main, [&](int index) {
         if (index == 1 || index == 3)
             main.setBusy(true);
     });

@@ -4,6 +4,7 @@
 #include "ChromeArt.h"
 #include "ClipPlayers.h"
 #include "MediaLocator.h"
+#include "PictureButtonBar.h"
 #include "PreferencesChromeSettings.h"
 #include "PreferencesStore.h"
 #include "QtDialogs.h"
@@ -40,7 +41,7 @@ int main(int argc, char **argv)
                                 << '\n';
     });
     pref.CheckINIFile();
-    QObject::connect(&pref, &ChromeWindow::buttonClicked, &app, [&] {
+    QObject::connect(&pref.buttons(), &PictureButtonBar::clicked, &app, [&] {
         if (!pref.isVisible())
             app.quit();
     });

@@ -42,7 +42,7 @@ int main(int argc, char **argv)
         frm.show();
         while (frm.isVisible())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (frm.b_Stop)
+        if (frm.stopRequested())
             break;
     }
     return 0;

@@ -127,6 +127,23 @@ void frmRenamer::buildControls()
     txtDir->setToolTip(tr("Type Directory/Location And Press SHIFT+ENTER"));
     place(txtDir, 60, 3720, 1575, 450);
 
+    createTypeList();
+
+    addButtonPair(2, 0, tr(kPreview), 1620, 4260, [this] { DoIt(); });
+    addButtonPair(1, 3, tr("Clear"), 4320, 4260, [this] { ClearPreview(); });
+
+    // Below the inner area: never seen, but it can hold the keyboard.
+    txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
+    txtCancel->setObjectName(QStringLiteral("txtCancel"));
+    // Out of the tab order: Tab would otherwise lead the keyboard out of sight.
+    txtCancel->setFocusPolicy(Qt::ClickFocus);
+    txtCancel->setAccessibleName(txtCancel->text());
+    place(txtCancel, 780, 5350, 615, 315);
+    connectControls();
+}
+
+void frmRenamer::createTypeList()
+{
     lstType = new QListWidget(this);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setToolTip(tr("Select Type Of Files To Rename"));
@@ -139,18 +156,10 @@ void frmRenamer::buildControls()
     narrow->setParent(lstType);
     lstType->setStyle(narrow);
     place(lstType, 1680, 3720, 915, 450);
+}
 
-    addButtonPair(2, 0, tr(kPreview), 1620, 4260);
-    addButtonPair(1, 3, tr("Clear"), 4320, 4260);
-
-    // Below the inner area: never seen, but it can hold the keyboard.
-    txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
-    txtCancel->setObjectName(QStringLiteral("txtCancel"));
-    // Out of the tab order: Tab would otherwise lead the keyboard out of sight.
-    txtCancel->setFocusPolicy(Qt::ClickFocus);
-    txtCancel->setAccessibleName(txtCancel->text());
-    place(txtCancel, 780, 5350, 615, 315);
-
+void frmRenamer::connectControls()
+{
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(Dir1, &FolderList::Change, this, &frmRenamer::Dir1_Change);
     connect(lstType, &QListWidget::currentRowChanged, this, [this] { lstType_Click(); });
@@ -165,12 +174,6 @@ void frmRenamer::buildControls()
                 for (const QModelIndex &index : on.indexes())
                     m_pass->setSelected(index.row(), true);
             });
-    connect(this, &ChromeWindow::buttonClicked, this, [this](int index) {
-        if (index == 0 || index == 2)
-            DoIt();
-        else if (index == 1 || index == 3)
-            ClearPreview();
-    });
 
     txtDir->installEventFilter(this);
     txtCancel->installEventFilter(this);
@@ -250,8 +253,7 @@ void frmRenamer::Form_Load()
     // A stale answer store from an earlier run would pair old counts with new entries.
     QFile::remove(m_services.appFolder->CacheFile(QStringLiteral("renamer.dat")));
     lstType->setCurrentRow(0);
-    iLastMenuSound = -1;
-    iLastButtonSound = -1;
+    ResetButtons();
     ApplyOnTop(this);
 }
 
@@ -493,9 +495,9 @@ void frmRenamer::modeClicked(QAction *x)
 
 void frmRenamer::txtCancel_KeyDown(int keyCode)
 {
-    if (QString::number(iLastKey) + QString::number(keyCode) == QLatin1String("1767"))
-        i_AutoTag = static_cast<int>(File1->listCount());
-    iLastKey = keyCode;
+    if (QString::number(m_lastKey) + QString::number(keyCode) == QLatin1String("1767"))
+        m_autoTag = static_cast<int>(File1->listCount());
+    m_lastKey = keyCode;
 }
 
 void frmRenamer::txtCancel_LostFocus()

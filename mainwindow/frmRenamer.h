@@ -85,8 +85,11 @@ public:
     NativeName fileFolderName() const override;
     NativeName fileName(int index) const override;
     void setFileToolTip(const QString &text) override;
-    int autoTagIndex() const override { return i_AutoTag; }
-    void setAutoTagIndex(int index) override { i_AutoTag = index; }
+    int autoTagIndex() const override { return m_autoTag; }
+    void setAutoTagIndex(int index) override { m_autoTag = index; }
+    // The last key code the cancel key saw; Control then C is 17 then 67.
+    int lastKey() const { return m_lastKey; }
+    void setLastKey(int keyCode) { m_lastKey = keyCode; }
     void enableControls(bool enabled) override { EnableControls(enabled); }
     void showHourglass(bool busy) override { setBusy(busy); }
     void focusCancelKey() override;
@@ -122,10 +125,6 @@ public:
     void mnuExit_Click();
     void ExitProgram();
 
-    // The automatic tagging's position in File1; the cancel key sets it past the end.
-    int i_AutoTag = 0;
-    int iLastKey = 0;
-
     // --- controls -----------------------------------------------------------------
     QComboBox *Drive1;
     FolderList *Dir1;
@@ -153,7 +152,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The automatic tagging's position in File1 (i_AutoTag); the cancel key sets it
+    // past the end.
+    int m_autoTag = 0;
+    int m_lastKey = 0;
     void buildControls();
+    void createTypeList();
+    void connectControls();
     void buildMenus();
     void Form_Load();
     void fillDrives();

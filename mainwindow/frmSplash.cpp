@@ -9,7 +9,7 @@
 
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , lblRenamer(new QLabel(tr("Marlune"), this))
+    , m_lblRenamer(new QLabel(tr("Marlune"), this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     QPalette palette = this->palette();
@@ -18,15 +18,15 @@ frmSplash::frmSplash(QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(twips(5400), twips(2400));
 
-    lblRenamer->setObjectName(QStringLiteral("lblRenamer"));
+    m_lblRenamer->setObjectName(QStringLiteral("lblRenamer"));
     QFont font(QStringLiteral("Times New Roman"), 48);
     font.setStyleHint(QFont::Serif);
-    lblRenamer->setFont(font);
-    QPalette text = lblRenamer->palette();
+    m_lblRenamer->setFont(font);
+    QPalette text = m_lblRenamer->palette();
     text.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    lblRenamer->setPalette(text);
-    lblRenamer->setAlignment(Qt::AlignCenter);
-    lblRenamer->setGeometry(rect());
+    m_lblRenamer->setPalette(text);
+    m_lblRenamer->setAlignment(Qt::AlignCenter);
+    m_lblRenamer->setGeometry(rect());
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -12,8 +12,11 @@ class frmSplash : public QWidget
 public:
     explicit frmSplash(QWidget *parent = nullptr);
 
-    QLabel *lblRenamer;
+    QLabel *lblRenamer() const { return m_lblRenamer; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *m_lblRenamer;
 };

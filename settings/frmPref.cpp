@@ -66,15 +66,14 @@ frmPref::frmPref(const ChromeContext &context, Dialogs &dialogs, PreferencesStor
     setObjectName(QStringLiteral("frmPref"));
     setInnerSize(4710, 4230);
     setTitle(tr("Preferences"));
-    addButtonPair(2, 0, tr("Save"), 240, 3540);
-    addButtonPair(1, 3, tr("Cancel"), 1680, 3540);
-    addButtonPair(5, 4, tr("Default"), 3120, 3540);
+    addButtonPair(2, 0, tr("Save"), 240, 3540, [this] { save(); });
+    addButtonPair(1, 3, tr("Cancel"), 1680, 3540, [this] { cancel(); });
+    addButtonPair(5, 4, tr("Default"), 3120, 3540, [this] { SetDefaults(); });
     createControls();
     showStore();
     for (int index = 0; index < int(m_chkOpt.size()); ++index)
         connectControl(index);
     connect(&m_store, &PreferencesStore::changed, this, &frmPref::showStore);
-    connect(this, &ChromeWindow::buttonClicked, this, &frmPref::ButtonAction);
 }
 
 // --- building the window ----------------------------------------------------------
@@ -252,26 +251,16 @@ bool frmPref::eventFilter(QObject *watched, QEvent *event)
     return ChromeWindow::eventFilter(watched, event);
 }
 
-void frmPref::ButtonAction(int index)
+void frmPref::save()
 {
-    switch (index) {
-    case 0:
-    case 2:
-        SaveSettings();
-        hide();
-        break;
-    case 1:
-    case 3:
-        CheckINIFile();
-        hide();
-        break;
-    case 4:
-    case 5:
-        SetDefaults();
-        break;
-    default:
-        break;
-    }
+    SaveSettings();
+    hide();
+}
+
+void frmPref::cancel()
+{
+    CheckINIFile();
+    hide();
 }
 
 void frmPref::closeEvent(QCloseEvent *event)

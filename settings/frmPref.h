@@ -68,7 +68,8 @@ private:
     void chkOpt_Click(int index);
     // The typed character's code after filtering; 0 when it is discarded.
     int txtOpt_KeyPress(int index, int keyAscii);
-    void ButtonAction(int index);
+    void save();
+    void cancel();
     void SetDefaults();
 
     Dialogs &m_dialogs;

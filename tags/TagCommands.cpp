@@ -90,14 +90,14 @@ void TagCommands::mnuEditTag_Click()
     {
         RunningFlag running(m_running);
         frmTag &frm = editor();
-        frm.b_Stop = false;
+        frm.setStopRequested(false);
         const int count = m_host.fileCount();
         for (int i = 0; i < count && !m_unloadPending; ++i) {
             if (!selected(i))
                 continue;
             frm.DisplayInfo(pathOf(i));
             m_host.showModal(&frm);
-            if (frm.b_Stop)
+            if (frm.stopRequested())
                 break;
         }
         m_host.reapplyOnTop();

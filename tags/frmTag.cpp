@@ -91,9 +91,9 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
     setObjectName(QStringLiteral("frmTag"));
     setInnerSize(kInnerWidth, kInnerHeight);
     setTitle(tr("ID3 Tag Editor"));
-    addButtonPair(2, 0, tr("Save"), 3900, 900);
-    addButtonPair(1, 3, tr("Cancel"), 3900, 1500);
-    addButtonPair(5, 4, tr("Auto"), 3900, 2100);
+    addButtonPair(2, 0, tr("Save"), 3900, 900, [this] { save(); });
+    addButtonPair(1, 3, tr("Cancel"), 3900, 1500, [this] { cancel(); });
+    addButtonPair(5, 4, tr("Auto"), 3900, 2100, [this] { AutoTag(); });
 
     m_txtFile = new QLineEdit(this);
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
@@ -106,25 +106,7 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
     m_cboGenre->setObjectName(QStringLiteral("cboGenre"));
     place(m_cboGenre, kCboGenre.left, kCboGenre.top, kCboGenre.width, kCboGenre.height);
 
-    for (const FieldRow &row : kRows) {
-        auto *caption = new QLabel(tr(row.caption), this);
-        caption->setObjectName(QStringLiteral("lblTag%1").arg(row.index));
-        caption->setFont(ChromeArt::captionFont(8.25));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setForeColor(caption, kWhite);
-        placeCaption(caption, row.label);
-        m_lblTag[size_t(row.index)] = caption;
-        if (row.field.width == 0) {
-            caption->setBuddy(m_cboGenre);
-            continue;
-        }
-        auto *field = new TagField(row.index, this);
-        place(field, row.field.left, row.field.top, row.field.width, row.field.height);
-        connect(field, &TagField::saveKey, this, &frmTag::save);
-        connect(field, &TagField::cancelKey, this, &frmTag::cancel);
-        m_txtTag[size_t(row.index)] = field;
-        caption->setBuddy(field);
-    }
+    createFieldRows();
 
     m_label1 = new QLabel(tr("Marlune"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -147,8 +129,30 @@ frmTag::frmTag(const ChromeContext &context, Dialogs &dialogs, TagFileAccess *ac
             resetOnMouseMove(field, {Reset::Title, Reset::Buttons});
 
     connect(m_cboGenre, &QComboBox::activated, this, [this](int index) { m_model.setGenreIndex(index); });
-    connect(this, &ChromeWindow::buttonClicked, this, &frmTag::buttonCommand);
     Form_Load();
+}
+
+void frmTag::createFieldRows()
+{
+    for (const FieldRow &row : kRows) {
+        auto *caption = new QLabel(tr(row.caption), this);
+        caption->setObjectName(QStringLiteral("lblTag%1").arg(row.index));
+        caption->setFont(ChromeArt::captionFont(8.25));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setForeColor(caption, kWhite);
+        placeCaption(caption, row.label);
+        m_lblTag[size_t(row.index)] = caption;
+        if (row.field.width == 0) {
+            caption->setBuddy(m_cboGenre);
+            continue;
+        }
+        auto *field = new TagField(row.index, this);
+        place(field, row.field.left, row.field.top, row.field.width, row.field.height);
+        connect(field, &TagField::saveKey, this, &frmTag::save);
+        connect(field, &TagField::cancelKey, this, &frmTag::cancel);
+        m_txtTag[size_t(row.index)] = field;
+        caption->setBuddy(field);
+    }
 }
 
 void frmTag::Form_Load()
@@ -205,19 +209,6 @@ void frmTag::pushFields()
     m_cboGenre->setCurrentIndex(m_model.genreIndex());
 }
 
-void frmTag::buttonCommand(int index)
-{
-    switch (index) {
-    case 0:
-    case 2: save(); break;
-    case 1:
-    case 3: cancel(); break;
-    case 4:
-    case 5: AutoTag(); break;
-    default: break;
-    }
-}
-
 void frmTag::save()
 {
     WriteTag();
@@ -226,7 +217,7 @@ void frmTag::save()
 
 void frmTag::cancel()
 {
-    b_Stop = true;
+    m_stop = true;
     hide();
 }
 
@@ -247,6 +238,6 @@ void frmTag::closeEvent(QCloseEvent *event)
 {
     // Closed from outside (the window manager): leave as Cancel does, and stay loaded.
     if (isVisible())
-        b_Stop = true;
+        m_stop = true;
     event->accept();
 }

@@ -40,8 +40,9 @@ public:
     // critical message (description, line break, path) and also returned.
     ErrorInfo WriteTag();
 
-    // Set when the user leaves the editor with Cancel; the Edit command reads it.
-    bool b_Stop = false;
+    // b_Stop: set when the user leaves the editor with Cancel; the Edit command reads it.
+    bool stopRequested() const { return m_stop; }
+    void setStopRequested(bool stop) { m_stop = stop; }
 
     QLineEdit *txtFile() const { return m_txtFile; }
     // Index 0, 1, 2, 3 or 5; null for any other.
@@ -58,8 +59,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    bool m_stop = false;
+    void createFieldRows();
     void Form_Load();
-    void buttonCommand(int index);
     void save();
     void cancel();
     // The line edits are what the user sees and changes; the model is what the

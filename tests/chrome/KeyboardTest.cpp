@@ -1,5 +1,6 @@
 #include "ChromeTestWindow.h"
 #include "FocusFrame.h"
+#include "PictureButtonBar.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -54,7 +55,7 @@ TEST_F(Keyboard, ButtonsComeAfterTheControlsKeepTheFocusWhileLitAndClickOnEnterO
     auto *box = new QLineEdit(window.get());
     activate(*window);
     ASSERT_EQ(QApplication::focusWidget(), box) << "a window opens on its first control, not a button";
-    QSignalSpy clicked(window.get(), &ChromeWindow::buttonClicked);
+    QSignalSpy clicked(&window->buttons(), &PictureButtonBar::clicked);
     for (int plain : {2, 1, 5}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), window->picButton(plain));
@@ -65,7 +66,7 @@ TEST_F(Keyboard, ButtonsComeAfterTheControlsKeepTheFocusWhileLitAndClickOnEnterO
         EXPECT_EQ(clicked.takeFirst().at(0).toInt(), plain);
         clicked.clear();
     }
-    EXPECT_EQ(window->iMouseButton, 0) << "the keyboard's click is no mouse press";
+    EXPECT_EQ(window->buttons().iMouseButton(), 0) << "the keyboard's click is no mouse press";
 
     // The lit member takes over the keyboard with the picture, and gives it back.
     hover(window->picButton(5));

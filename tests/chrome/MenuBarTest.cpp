@@ -1,4 +1,5 @@
 #include "ChromeTestWindow.h"
+#include "LabelMenuBar.h"
 #include "MenuLabelLayout.h"
 
 #include <QMenu>
@@ -59,7 +60,7 @@ TEST_F(MenuBar, HoverClipPlaysOncePerLabelEvenWhileBusy)
     main->setBusy(true);
     hover(main->lblMenu(MenuIndex::File));
     hover(main->lblMenu(MenuIndex::File), {5, 8});
-    EXPECT_EQ(main->iLastMenuSound, MenuIndex::File);
+    EXPECT_EQ(main->menuBar().iLastMenuSound(), MenuIndex::File);
     hover(main->lblMenu(MenuIndex::Options));
     EXPECT_EQ(clips.played, std::vector<Clip>(2, Clip::Beep));
     EXPECT_EQ(foreColor(main->lblMenu(MenuIndex::Options)), kYellowCaption);
@@ -132,10 +133,10 @@ TEST_F(MenuBar, SecondaryWindowTitleTurnsYellowWithoutUnderline)
     hover(title);
     EXPECT_EQ(foreColor(title), kYellowCaption);
     EXPECT_FALSE(title->font().underline());
-    EXPECT_EQ(pref->iLastMenuSound, MenuIndex::Title);
+    EXPECT_EQ(pref->menuBar().iLastMenuSound(), MenuIndex::Title);
     hover(pref->imgBar());
     EXPECT_EQ(foreColor(title), kWhiteCaption);
-    EXPECT_EQ(pref->iLastMenuSound, -1);
+    EXPECT_EQ(pref->menuBar().iLastMenuSound(), -1);
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "ChromeTestWindow.h"
+#include "LabelMenuBar.h"
+#include "PictureButtonBar.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -36,8 +38,8 @@ TEST_F(PictureButtons, LoadShowsPlainMembersAndUnderlinesLitCaptions)
     EXPECT_EQ(main->lblButton(2)->text(), QStringLiteral("Preview"));
     EXPECT_EQ(main->picButton(2)->pos(), main->picButton(0)->pos());
     EXPECT_EQ(main->picButton(2)->geometry(), QRect(108, 284, 90, 31));
-    EXPECT_EQ(main->iLastButtonSound, -1);
-    EXPECT_EQ(main->iLastMenuSound, -1);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), -1);
+    EXPECT_EQ(main->menuBar().iLastMenuSound(), -1);
 }
 
 TEST_F(PictureButtons, HoverLightsAndTheLitMemberPlaysOnceMore)
@@ -45,12 +47,12 @@ TEST_F(PictureButtons, HoverLightsAndTheLitMemberPlaysOnceMore)
     hover(main->picButton(2));
     EXPECT_EQ(log.entries, QStringList({"-2", "+0"}));
     EXPECT_EQ(clips.played, std::vector<Clip>{Clip::Beep});
-    EXPECT_EQ(main->iLastButtonSound, 2);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), 2);
 
     hover(main->picButton(0));
     hover(main->picButton(0), {40, 12});
     EXPECT_EQ(clips.played, std::vector<Clip>(2, Clip::Beep));
-    EXPECT_EQ(main->iLastButtonSound, 0);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), 0);
     EXPECT_TRUE(shown(0));
     EXPECT_EQ(log.entries.size(), 2);
 }
@@ -63,7 +65,7 @@ TEST_F(PictureButtons, MovingFromOneButtonToAnotherSwapsInOrder)
     hover(main->picButton(1));
     EXPECT_EQ(log.entries, QStringList({"+2", "-0", "+3", "-1"}));
     EXPECT_EQ(clips.played.size(), 3u);
-    EXPECT_EQ(main->iLastButtonSound, 1);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), 1);
 }
 
 TEST_F(PictureButtons, ThreeButtonWindowChangesInItsOwnOrder)
@@ -92,12 +94,12 @@ TEST_F(PictureButtons, SoundsOffLightsTheSameButPlaysNothing)
     EXPECT_TRUE(shown(0));
     EXPECT_FALSE(shown(2));
     EXPECT_TRUE(clips.played.empty());
-    EXPECT_EQ(main->iLastButtonSound, -1);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), -1);
 }
 
 TEST_F(PictureButtons, BusyWindowNeitherLightsNorClicks)
 {
-    QSignalSpy clicked(main.get(), &ChromeWindow::buttonClicked);
+    QSignalSpy clicked(&main->buttons(), &PictureButtonBar::clicked);
     main->setBusy(true);
     ASSERT_TRUE(main->busy());
     hover(main->picButton(2));
@@ -115,11 +117,11 @@ TEST_F(PictureButtons, BusyWindowNeitherLightsNorClicks)
 
 TEST_F(PictureButtons, OnlyALeftClickRunsTheCommand)
 {
-    QSignalSpy clicked(main.get(), &ChromeWindow::buttonClicked);
+    QSignalSpy clicked(&main->buttons(), &PictureButtonBar::clicked);
     QTest::mouseClick(main->picButton(1), Qt::RightButton);
-    EXPECT_EQ(main->iMouseButton, 2);
+    EXPECT_EQ(main->buttons().iMouseButton(), 2);
     QTest::mouseClick(main->picButton(1), Qt::MiddleButton);
-    EXPECT_EQ(main->iMouseButton, 4);
+    EXPECT_EQ(main->buttons().iMouseButton(), 4);
     EXPECT_EQ(clicked.count(), 0);
 
     // Pressed over the button, released away from it: no click.
@@ -150,12 +152,12 @@ TEST_F(PictureButtons, ListedControlsResetUnlistedOnesDoNot)
     drive.setMouseTracking(true);
     hover(&drive);
     EXPECT_TRUE(shown(0)) << "a control without a reset handler leaves the button lit";
-    EXPECT_EQ(main->iLastButtonSound, 0);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), 0);
 
     log.entries.clear();
     hover(files.viewport());
     EXPECT_EQ(log.entries, QStringList({"+2", "-0"}));
-    EXPECT_EQ(main->iLastButtonSound, -1);
+    EXPECT_EQ(main->buttons().iLastButtonSound(), -1);
 
     hover(main->picButton(2));
     main->setBusy(true);
@@ -173,3 +175,33 @@ TEST_F(PictureButtons, RenameCaptionGoesToBothMembers)
 }
 
 } // namespace
+
+// Windows name what a button does where they declare it; either member of a pair
+// runs that button's action, and only that one, once per click.
+TEST_F(ChromeFixture, EachButtonRunsItsOwnActionFromEitherMember)
+{
+    ChromeWindow window(context());
+    QStringList ran;
+    struct Row
+    {
+        int plain;
+        int lit;
+        QString name;
+    };
+    const Row rows[] = {{2, 0, QStringLiteral("Save")}, {1, 3, QStringLiteral("Cancel")},
+                        {5, 4, QStringLiteral("Default")}};
+    for (const Row &row : rows)
+        window.addButtonPair(row.plain, row.lit, row.name, 240 + 1440 * (&row - rows), 3540,
+                             [&ran, name = row.name] { ran << name; });
+    window.setInnerSize(4710, 4230);
+    window.show();
+    for (const Row &row : rows) {
+        ran.clear();
+        QTest::mouseClick(window.picButton(row.plain), Qt::LeftButton);
+        window.buttons().ResetButtons();
+        hover(window.picButton(row.plain));
+        ASSERT_TRUE(window.picButton(row.lit)->isVisible()) << row.name.toStdString();
+        QTest::mouseClick(window.picButton(row.lit), Qt::LeftButton);
+        EXPECT_EQ(ran, QStringList({row.name, row.name}));
+    }
+}

@@ -1,5 +1,6 @@
 #include "ChromeTestWindow.h"
 #include "MenuLabelLayout.h"
+#include "TitleStrip.h"
 #include "TopMost.h"
 
 #include <QScreen>
@@ -48,12 +49,12 @@ TEST_F(Placement, GrabPointIsRecordedInWindowTwips)
     ASSERT_EQ(title()->pos(), QPoint(179, 4));
     // 2685 + 157.5 = 2842.5 rounds to the even 2842; 2685 + 172.5 to 2858.
     send(title(), QEvent::MouseButtonPress, QPointF(10.5, 3), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(main->iGrabX, 2842);
-    EXPECT_EQ(main->iGrabY, 105);
+    EXPECT_EQ(main->titleStrip().iGrabX(), 2842);
+    EXPECT_EQ(main->titleStrip().iGrabY(), 105);
     send(title(), QEvent::MouseButtonPress, QPointF(11.5, 3), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(main->iGrabX, 2858);
+    EXPECT_EQ(main->titleStrip().iGrabX(), 2858);
     send(title(), QEvent::MouseButtonPress, QPointF(10, 3), Qt::RightButton, Qt::RightButton);
-    EXPECT_EQ(main->iGrabX, 2858);
+    EXPECT_EQ(main->titleStrip().iGrabX(), 2858);
 }
 
 TEST_F(Placement, DragKeepsTheGrabPointUnderThePointer)

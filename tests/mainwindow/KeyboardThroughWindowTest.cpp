@@ -48,9 +48,9 @@ TEST_F(KeyboardThroughWindow, TabLeavesTxtCancelUnlessTheTaggingHoldsTheKeyboard
         for (const Qt::KeyboardModifiers mods : {Qt::NoModifier, Qt::ShiftModifier}) {
             main.setBusy(busy);
             main.txtCancel->setFocus();
-            main.iLastKey = 17;
+            main.setLastKey(17);
             EXPECT_EQ(tab(mods) == main.txtCancel, busy) << busy << " " << mods;
-            EXPECT_NE(main.iLastKey, 9) << "Tab never reaches the cancel key's handler";
+            EXPECT_NE(main.lastKey(), 9) << "Tab never reaches the cancel key's handler";
         }
     }
     main.setBusy(false);

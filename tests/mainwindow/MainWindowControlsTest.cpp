@@ -242,11 +242,11 @@ TEST_F(MainWindowControls, ControlThenCOnTxtCancelEndsTheAutomaticTagging)
         {{{Qt::Key_Control, Qt::ControlModifier}, {Qt::Key_Shift, Qt::ShiftModifier}, {Qt::Key_C, Qt::NoModifier}}, 0},
     };
     for (const Case &c : cases) {
-        main.i_AutoTag = 0;
-        main.iLastKey = 0;
+        main.setAutoTagIndex(0);
+        main.setLastKey(0);
         for (const auto &[key, mods] : c.keys)
             QTest::keyPress(main.txtCancel, key, mods);
-        EXPECT_EQ(main.i_AutoTag, c.expected);
+        EXPECT_EQ(main.autoTagIndex(), c.expected);
         EXPECT_EQ(main.txtCancel->text(), QStringLiteral("Cancel"));
     }
 }

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "PictureButtonBar.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ TEST_F(RenameThroughWindow, RightButtonOrHourglassRunsNothing)
 
     pressButton(main, 2, 0, Qt::RightButton);
     EXPECT_EQ(main.lstFiles->count(), 0);
-    EXPECT_EQ(main.iMouseButton, 2);
+    EXPECT_EQ(main.buttons().iMouseButton(), 2);
 
     main.setBusy(true);
     pressButton(main, 2, 0);

@@ -59,7 +59,7 @@ TEST_F(Startup, SplashIsShownDuringThePauseThenUnloaded)
     bool mainHidden = false;
     QTimer::singleShot(0, [&] {
         splashSeen = f.splashLoaded() && f.Splash().isVisible()
-                  && f.Splash().lblRenamer->text() == QStringLiteral("Marlune");
+                  && f.Splash().lblRenamer()->text() == QStringLiteral("Marlune");
         mainHidden = !(f.renamerLoaded() && f.Renamer().isVisible());
     });
     Main(f);

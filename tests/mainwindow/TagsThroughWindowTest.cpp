@@ -184,7 +184,7 @@ TEST_F(TagsThroughWindow, ControlThenCStopsThePassAfterTheFileInHand)
         std::function<void()> watch = [&] {
             if (!main.busy())
                 return;
-            if (main.i_AutoTag < cancelAt) {
+            if (main.autoTagIndex() < cancelAt) {
                 QTimer::singleShot(0, &main, watch);
                 return;
             }

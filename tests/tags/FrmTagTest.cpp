@@ -165,13 +165,13 @@ TEST_F(FrmTagWindow, EnterSavesAndEscapeCancelsFromEveryField)
     for (int index : {0, 1, 2, 3, 5}) {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
             const QByteArray before = dir.read(QStringLiteral("k.mp3"));
-            frm->b_Stop = false;
+            frm->setStopRequested(false);
             showOn(path);
             field(index)->clear();
             typeText(field(index), QStringLiteral("7"));
             pressKey(field(index), key);
             EXPECT_FALSE(frm->isVisible()) << index;
-            EXPECT_EQ(frm->b_Stop, key == Qt::Key_Escape) << index;
+            EXPECT_EQ(frm->stopRequested(), key == Qt::Key_Escape) << index;
             if (key == Qt::Key_Escape) {
                 EXPECT_EQ(dir.read(QStringLiteral("k.mp3")), before) << index;
                 continue;
@@ -260,12 +260,12 @@ TEST_F(FrmTagWindow, RightButtonClicksDoNothing)
         click(frm->picButton(index), Qt::MiddleButton);
     }
     EXPECT_TRUE(frm->isVisible());
-    EXPECT_FALSE(frm->b_Stop);
+    EXPECT_FALSE(frm->stopRequested());
     EXPECT_EQ(field(0)->text(), QStringLiteral("(A) Bchanged"));
     EXPECT_EQ(dir.read(QStringLiteral("r.mp3")), before);
     click(frm->picButton(1));
     EXPECT_FALSE(frm->isVisible());
-    EXPECT_TRUE(frm->b_Stop);
+    EXPECT_TRUE(frm->stopRequested());
     EXPECT_EQ(dir.read(QStringLiteral("r.mp3")), before);
 }
 
