@@ -4,6 +4,7 @@
 #include "CliParser.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
+#include "FolderKinds.h"
 #include "NameNormaliser.h"
 #include "RenamePass.h"
 #include "RenamePlan.h"
@@ -110,20 +111,20 @@ CliArgs existingFiles(const CliArgs &files, CliIo &io)
 {
     CliArgs existing;
     existing.reserve(files.size());
+    FolderKinds kinds(files, FileSystem::native());
     for (const QByteArray &file : files) {
-        const QString shown = io.names.text(file);
-        switch (FileSystem::native().kind(file)) {
+        switch (kinds.kind(file)) {
         case FileSystem::Kind::File:
             existing.append(file);
             break;
         case FileSystem::Kind::Folder:
-            cliError(io, shown + QStringLiteral(": is a folder, not a file"));
+            cliError(io, io.names.text(file) + QStringLiteral(": is a folder, not a file"));
             break;
         case FileSystem::Kind::Other:
-            cliError(io, shown + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
+            cliError(io, io.names.text(file) + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
             break;
         case FileSystem::Kind::Missing:
-            cliError(io, shown + QStringLiteral(": no such file"));
+            cliError(io, io.names.text(file) + QStringLiteral(": no such file"));
             break;
         }
     }
