@@ -8,13 +8,13 @@ namespace {
 // folder, and never reads a large folder for one file.
 constexpr qsizetype kListFrom = 4;
 
-// The folder part with its separator, and the name after it.
-std::pair<QByteArray, QByteArray> split(const QByteArray &path)
+// Where the name starts: after the last separator, or at 0.
+qsizetype nameStart(const QByteArray &path)
 {
-    qsizetype p = path.size() - 1;
-    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
+    qsizetype p = path.size();
+    while (p > 0 && !isPathSeparator(QLatin1Char(path.at(p - 1))))
         --p;
-    return {path.left(p + 1), path.mid(p + 1)};
+    return p;
 }
 
 } // namespace
@@ -22,12 +22,15 @@ std::pair<QByteArray, QByteArray> split(const QByteArray &path)
 FolderKinds::FolderKinds(const QList<QByteArray> &paths, FileSystem &fs) : m_fs(fs)
 {
     for (const QByteArray &path : paths)
-        ++m_namesPerFolder[split(path).first];
+        ++m_namesPerFolder[path.left(nameStart(path))];
 }
 
 FileSystem::Kind FolderKinds::kind(const QByteArray &path)
 {
-    const auto [folder, name] = split(path);
+    const qsizetype start = nameStart(path);
+    // Views into the path: a batch asks thousands of times, mostly about one folder.
+    const QByteArray folder = QByteArray::fromRawData(path.constData(), start);
+    const QByteArray name = QByteArray::fromRawData(path.constData() + start, path.size() - start);
     if (const FileSystem::Listing *entries = listing(folder)) {
         const auto found = entries->constFind(name);
         if (found != entries->cend() && found->has_value())
@@ -38,13 +41,15 @@ FileSystem::Kind FolderKinds::kind(const QByteArray &path)
 
 const FileSystem::Listing *FolderKinds::listing(const QByteArray &folder)
 {
+    if (m_last != m_listings.end() && m_last.key() == folder)
+        return m_last->has_value() ? &**m_last : nullptr;
     if (m_namesPerFolder.value(folder) < kListFrom)
         return nullptr;
-    auto cached = m_listings.find(folder);
-    if (cached == m_listings.end()) {
+    m_last = m_listings.find(folder);
+    if (m_last == m_listings.end()) {
         FileSystem::Listing entries;
-        cached = m_listings.insert(folder, m_fs.list(folder, entries) ? std::optional(std::move(entries))
-                                                                      : std::nullopt);
+        const QByteArray key(folder.constData(), folder.size()); // a copy: the view dies with the path
+        m_last = m_listings.insert(key, m_fs.list(key, entries) ? std::optional(std::move(entries)) : std::nullopt);
     }
-    return cached->has_value() ? &**cached : nullptr;
+    return m_last->has_value() ? &**m_last : nullptr;
 }

@@ -27,4 +27,6 @@ private:
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
     QHash<QByteArray, std::optional<FileSystem::Listing>> m_listings;
+    // The folder asked about last, which the next path shares in a batch.
+    QHash<QByteArray, std::optional<FileSystem::Listing>>::iterator m_last = m_listings.end();
 };
