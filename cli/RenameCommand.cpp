@@ -111,7 +111,7 @@ CliArgs existingFiles(const CliArgs &files, CliIo &io)
 {
     CliArgs existing;
     existing.reserve(files.size());
-    FolderKinds kinds(files, FileSystem::native());
+    FolderKinds kinds = FolderKinds::ofPaths(files, FileSystem::native());
     for (const QByteArray &file : files) {
         switch (kinds.kind(file)) {
         case FileSystem::Kind::File:

@@ -14,11 +14,15 @@
 class FolderKinds
 {
 public:
-    // paths: every path that will be asked about (native bytes), so the folders worth a
+    // folders: the folder (native bytes, ending with a separator, or empty for the
+    // current one) of every name that will be asked about, so the folders worth a
     // listing are known before the first question.
-    FolderKinds(const QList<QByteArray> &paths, FileSystem &fs);
+    FolderKinds(const QList<QByteArray> &folders, FileSystem &fs);
+    // The same for whole paths, split at their last separator.
+    static FolderKinds ofPaths(const QList<QByteArray> &paths, FileSystem &fs);
 
-    // What the path leads to, links followed, as FileSystem::kind tells it.
+    // What folder + name leads to, links followed, as FileSystem::kind tells it.
+    FileSystem::Kind kind(const QByteArray &folder, const QByteArray &name);
     FileSystem::Kind kind(const QByteArray &path);
 
 private:
@@ -27,6 +31,6 @@ private:
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
     QHash<QByteArray, std::optional<FileSystem::Listing>> m_listings;
-    // The folder asked about last, which the next path shares in a batch.
+    // The folder asked about last, which the next name shares in a batch.
     QHash<QByteArray, std::optional<FileSystem::Listing>>::iterator m_last = m_listings.end();
 };

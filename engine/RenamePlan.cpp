@@ -36,7 +36,7 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
         // also when the text shown was already right.
         result.rename = SafeRename(entry.dir.native(), entry.source.native(),
                                    NativeName::fromText(entry.proposal).native(),
-                                   [&] { return kinds.kind(entry.dir.native() + entry.source.native()); }, fs);
+                                   [&] { return kinds.kind(entry.dir.native(), entry.source.native()); }, fs);
         result.state = result.rename.ok() ? PlanEntry::State::Renamed : PlanEntry::State::Failed;
     }
     entry.state = result.state;
@@ -116,14 +116,14 @@ QString RenamePlan::target(const PlanEntry &entry)
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
 {
     const auto due = [](const PlanEntry &entry) { return entry.selected && entry.state == PlanEntry::State::Proposed; };
-    QList<QByteArray> paths;
+    QList<QByteArray> folders;
     for (const PlanEntry &entry : std::as_const(plan.m_entries)) {
         if (due(entry))
-            paths.append(entry.dir.native() + entry.source.native());
+            folders.append(entry.dir.native());
     }
     // Each folder is read when its first file is due, just before that file's rename,
     // so a file that turned into a folder since the preview is still caught.
-    FolderKinds kinds(paths, fs);
+    FolderKinds kinds(folders, fs);
     QList<PlanResult> results;
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];

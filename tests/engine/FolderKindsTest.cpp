@@ -68,7 +68,7 @@ TEST(FolderKinds, TrustsATypedListingAndAsksForTheRestOneByOne)
         QList<QByteArray> batch(c.namesInBatch - 1, "/m/other.mp3");
         batch.append(c.asked);
         batch.append("/elsewhere/x.mp3");
-        FolderKinds kinds(batch, fs);
+        FolderKinds kinds = FolderKinds::ofPaths(batch, fs);
 
         EXPECT_EQ(kinds.kind(c.asked), c.expected) << c.what;
         EXPECT_EQ(kinds.kind(c.asked), c.expected) << c.what;
