@@ -43,6 +43,11 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
     return result;
 }
 
+bool isDue(const PlanEntry &entry)
+{
+    return entry.selected && entry.state == PlanEntry::State::Proposed;
+}
+
 } // namespace
 
 RenamePlan::Source RenamePlan::sourceOf(const QByteArray &path, const NameDecoder &decoder)
@@ -115,19 +120,24 @@ QString RenamePlan::target(const PlanEntry &entry)
 
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
 {
-    const auto due = [](const PlanEntry &entry) { return entry.selected && entry.state == PlanEntry::State::Proposed; };
     QList<QByteArray> folders;
-    for (const PlanEntry &entry : std::as_const(plan.m_entries)) {
-        if (due(entry))
+    for (const PlanEntry &entry : plan.entries()) {
+        if (isDue(entry))
             folders.append(entry.dir.native());
     }
     // Each folder is read when its first file is due, just before that file's rename,
     // so a file that turned into a folder since the preview is still caught.
     FolderKinds kinds(folders, fs);
+    return applyPlan(plan, kinds, fs, onEach);
+}
+
+QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                            const std::function<void(const PlanResult &)> &onEach)
+{
     QList<PlanResult> results;
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
-        if (!due(entry))
+        if (!isDue(entry))
             continue;
         results.append(applyEntry(entry, i, kinds, fs));
         if (onEach)
