@@ -4,6 +4,7 @@
 #include "CliParser.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
+#include "FolderKinds.h"
 #include "NameNormaliser.h"
 #include "RenamePass.h"
 #include "RenamePlan.h"
@@ -106,24 +107,23 @@ private:
 
 // Keeps the regular files, reporting the others. Relative paths stay relative: the
 // bytes given are the name, whatever the current folder's own name is.
-CliArgs existingFiles(const CliArgs &files, CliIo &io)
+CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
 {
     CliArgs existing;
     existing.reserve(files.size());
     for (const QByteArray &file : files) {
-        const QString shown = io.names.text(file);
-        switch (FileSystem::native().kind(file)) {
+        switch (kinds.kind(file)) {
         case FileSystem::Kind::File:
             existing.append(file);
             break;
         case FileSystem::Kind::Folder:
-            cliError(io, shown + QStringLiteral(": is a folder, not a file"));
+            cliError(io, io.names.text(file) + QStringLiteral(": is a folder, not a file"));
             break;
         case FileSystem::Kind::Other:
-            cliError(io, shown + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
+            cliError(io, io.names.text(file) + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
             break;
         case FileSystem::Kind::Missing:
-            cliError(io, shown + QStringLiteral(": no such file"));
+            cliError(io, io.names.text(file) + QStringLiteral(": no such file"));
             break;
         }
     }
@@ -146,17 +146,23 @@ RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io
     return RenamePlan::build(sources, options.mode, counts);
 }
 
-// Applies the whole plan; true when nothing failed.
-bool apply(RenamePlan &plan, CliIo &io)
+// Applies the whole plan; true when nothing failed. What the files are was learnt just
+// before the preview, unless counts were asked for: the answers may have taken minutes,
+// so the folders are read again.
+bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io)
 {
     plan.selectAll();
     bool allDone = true;
-    applyPlan(plan, FileSystem::native(), [&](const PlanResult &result) {
+    const auto report = [&](const PlanResult &result) {
         if (result.state == PlanEntry::State::Renamed)
             return;
         allDone = false;
         cliError(io, terminalText(RenamePass::resultMessage(plan.entries().at(result.entry), result)));
-    });
+    };
+    if (asked)
+        applyPlan(plan, FileSystem::native(), report);
+    else
+        applyPlan(plan, kinds, FileSystem::native(), report);
     return allDone;
 }
 
@@ -171,7 +177,8 @@ int runRename(const CliArgs &args, CliIo &io)
     if (const QString problem = checkOptions(parser, options); !problem.isEmpty())
         return usageError(io, problem, kRenameUsage);
 
-    const CliArgs files = existingFiles(options.files, io);
+    FolderKinds kinds = FolderKinds::ofPaths(options.files, FileSystem::native());
+    const CliArgs files = existingFiles(options.files, kinds, io);
     const bool allFound = files.size() == options.files.size();
     RenamePlan plan = planFor(files, options, io);
     for (const PlanEntry &entry : plan.entries())
@@ -179,5 +186,6 @@ int runRename(const CliArgs &args, CliIo &io)
     io.out.flush();
     if (options.dryRun || plan.isEmpty())
         return allFound ? CliOk : CliFailed;
-    return apply(plan, io) && allFound ? CliOk : CliFailed;
+    const bool asked = options.mode == NamingMode::Format && !options.words;
+    return apply(plan, kinds, asked, io) && allFound ? CliOk : CliFailed;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <optional>
 
 // The few file-system calls a rename needs, behind an interface so tests can make them
 // fail the way a busy file, a locked folder or a read-only disk does, even as root.
@@ -12,6 +14,9 @@ class FileSystem
 {
 public:
     enum class Kind { Missing, File, Folder, Other };
+    // A folder's names with what each entry says it is; no kind where the entry does
+    // not tell (a link, whose target decides, or a file system that leaves it unknown).
+    using Listing = QHash<QByteArray, std::optional<Kind>>;
 
     virtual ~FileSystem();
 
@@ -32,6 +37,9 @@ public:
     // ignores case finds "Song.mp3" when asked for it, but lists it as "song.mp3". When
     // the folder cannot be read it answers true: nothing can then be taken for the same.
     virtual bool listsName(const QByteArray &folder, const QByteArray &name) = 0;
+    // Reads the folder once into entries; false when it cannot be read. The default
+    // reads nothing, so a file system without listings is asked name by name.
+    virtual bool list(const QByteArray &folder, Listing &entries);
     virtual QString describe(int code) const = 0;
 
     // The real file system. Stateless, so one shared instance is enough.

@@ -16,6 +16,11 @@
 
 FileSystem::~FileSystem() = default;
 
+bool FileSystem::list(const QByteArray &, Listing &)
+{
+    return false;
+}
+
 FileSystem &FileSystem::native()
 {
     static NativeFileSystem fs;
@@ -105,6 +110,21 @@ const char *n(const QByteArray &path)
     return path.constData();
 }
 
+std::optional<FileSystem::Kind> kindOfType(unsigned char type)
+{
+    switch (type) {
+    case DT_REG:
+        return FileSystem::Kind::File;
+    case DT_DIR:
+        return FileSystem::Kind::Folder;
+    case DT_LNK:
+    case DT_UNKNOWN:
+        return std::nullopt;
+    default:
+        return FileSystem::Kind::Other;
+    }
+}
+
 } // namespace
 
 int NativeFileSystem::renameNoReplace(const QByteArray &from, const QByteArray &to)
@@ -170,6 +190,20 @@ bool NativeFileSystem::listsName(const QByteArray &folder, const QByteArray &nam
     }
     ::closedir(dir);
     return listed;
+}
+
+bool NativeFileSystem::list(const QByteArray &folder, Listing &entries)
+{
+    DIR *dir = ::opendir(folder.isEmpty() ? "." : n(folder));
+    if (!dir)
+        return false;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir))
+        entries.insert(QByteArray(entry->d_name), kindOfType(entry->d_type));
+    // A listing cut short is not used at all: the names are then asked for one by one.
+    const bool complete = errno == 0;
+    ::closedir(dir);
+    return complete;
 }
 
 QString NativeFileSystem::describe(int code) const

@@ -14,5 +14,8 @@ public:
     bool sameFile(const QByteArray &a, const QByteArray &b) override;
     Kind kind(const QByteArray &path) override;
     bool listsName(const QByteArray &folder, const QByteArray &name) override;
+#ifndef Q_OS_WIN
+    bool list(const QByteArray &folder, Listing &entries) override;
+#endif
     QString describe(int code) const override;
 };

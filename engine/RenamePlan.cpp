@@ -1,5 +1,6 @@
 #include "RenamePlan.h"
 
+#include "FolderKinds.h"
 #include "NameNormaliser.h"
 #include "PathHelpers.h"
 
@@ -24,7 +25,7 @@ private:
     std::optional<int> m_last;
 };
 
-PlanResult applyEntry(PlanEntry &entry, qsizetype index, FileSystem &fs)
+PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, FileSystem &fs)
 {
     PlanResult result{index, PlanEntry::State::Changed, {}};
     // The user confirmed the proposal; anything else is not what they agreed to.
@@ -34,11 +35,17 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FileSystem &fs)
         // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
         // also when the text shown was already right.
         result.rename = SafeRename(entry.dir.native(), entry.source.native(),
-                                   NativeName::fromText(entry.proposal).native(), fs);
+                                   NativeName::fromText(entry.proposal).native(),
+                                   [&] { return kinds.kind(entry.dir.native(), entry.source.native()); }, fs);
         result.state = result.rename.ok() ? PlanEntry::State::Renamed : PlanEntry::State::Failed;
     }
     entry.state = result.state;
     return result;
+}
+
+bool isDue(const PlanEntry &entry)
+{
+    return entry.selected && entry.state == PlanEntry::State::Proposed;
 }
 
 } // namespace
@@ -113,12 +120,26 @@ QString RenamePlan::target(const PlanEntry &entry)
 
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
 {
+    QList<QByteArray> folders;
+    for (const PlanEntry &entry : plan.entries()) {
+        if (isDue(entry))
+            folders.append(entry.dir.native());
+    }
+    // Each folder is read when its first file is due, just before that file's rename,
+    // so a file that turned into a folder since the preview is still caught.
+    FolderKinds kinds(folders, fs);
+    return applyPlan(plan, kinds, fs, onEach);
+}
+
+QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                            const std::function<void(const PlanResult &)> &onEach)
+{
     QList<PlanResult> results;
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
-        if (!entry.selected || entry.state != PlanEntry::State::Proposed)
+        if (!isDue(entry))
             continue;
-        results.append(applyEntry(entry, i, fs));
+        results.append(applyEntry(entry, i, kinds, fs));
         if (onEach)
             onEach(results.constLast());
     }

@@ -3,6 +3,7 @@
 #include "CountSource.h"
 #include "ErrorInfo.h"
 #include "FileSystem.h"
+#include "FolderKinds.h"
 #include "NameDecoder.h"
 #include "NamingMode.h"
 #include "NativeName.h"
@@ -82,7 +83,8 @@ public:
     static QString target(const PlanEntry &entry);
 
 private:
-    friend QList<PlanResult> applyPlan(RenamePlan &, FileSystem &, const std::function<void(const PlanResult &)> &);
+    friend QList<PlanResult> applyPlan(RenamePlan &, FolderKinds &, FileSystem &,
+                                       const std::function<void(const PlanResult &)> &);
     QList<PlanEntry> m_entries;
 };
 
@@ -90,4 +92,8 @@ private:
 // gives each one's result; onEach sees every result as it happens. Failures never stop
 // the run: the next entry is done.
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs = FileSystem::native(),
+                            const std::function<void(const PlanResult &)> &onEach = {});
+// The same with what the files are already learnt, by a caller that listed their folders
+// a moment ago and kept no one waiting since (a preview the user confirms takes minutes).
+QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs = FileSystem::native(),
                             const std::function<void(const PlanResult &)> &onEach = {});

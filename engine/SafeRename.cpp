@@ -184,13 +184,19 @@ RenameFailure classifyRenameError(int code)
 
 RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName, FileSystem &fs)
 {
+    return SafeRename(folder, oldName, newName, [&] { return fs.kind(folder + oldName); }, fs);
+}
+
+RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName,
+                        const std::function<FileSystem::Kind()> &kindOf, FileSystem &fs)
+{
     if (newName == oldName)
         return {};
     if (!isValidTargetName(newName))
         return {RenameFailure::Other, {kInvalidName, fs.describe(kInvalidName)}};
     const QByteArray from = folder + oldName;
     const QByteArray to = folder + newName;
-    if (const FileSystem::Kind kind = fs.kind(from); kind == FileSystem::Kind::Folder || kind == FileSystem::Kind::Other)
+    if (const FileSystem::Kind kind = kindOf(); kind == FileSystem::Kind::Folder || kind == FileSystem::Kind::Other)
         return {RenameFailure::Other, notAFile(kind, fs)};
     const int code = moveNoReplace(fs, from, to);
     if (code == 0)

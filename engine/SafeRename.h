@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 
 #include <QString>
+#include <functional>
 
 // How a rename failed, in the three kinds the user is told apart.
 enum class RenameFailure { None, TargetExists, AccessDenied, Other };
@@ -25,6 +26,10 @@ struct RenameResult
 // separator is refused before any call, and so is anything but a regular file.
 RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName,
                         FileSystem &fs = FileSystem::native());
+// The same with what the old name leads to told by kindOf (from a folder listing, say),
+// which is asked only once a rename is due.
+RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, const QByteArray &newName,
+                        const std::function<FileSystem::Kind()> &kindOf, FileSystem &fs);
 // The same for names given as text, which are written in UTF-8.
 RenameResult SafeRename(const QString &folder, const QString &oldName, const QString &newName,
                         FileSystem &fs = FileSystem::native());

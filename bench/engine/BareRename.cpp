@@ -1,12 +1,14 @@
 // The floor for a capitalising rename: for each FILE, lower-case the name, capitalise
 // each word (the second character when the first is not a letter), rename when the name
 // changed.
-// ASCII only, no checks beyond what rename(2) does. `--lower FOLDER` only lower-cases
+// ASCII only, no checks beyond what renameat2(RENAME_NOREPLACE) does: the one call per
+// file a rename that never replaces cannot do without. `--lower FOLDER` only lower-cases
 // every name in FOLDER, which puts a benchmark folder back before the next run.
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <string>
 #include <vector>
 
@@ -30,7 +32,8 @@ int renameAll(const std::string &folder, const std::vector<std::string> &names, 
     int failed = 0;
     for (const std::string &name : names) {
         const std::string s = capitalised(name, lowerOnly);
-        if (s != name && std::rename((folder + name).c_str(), (folder + s).c_str()) != 0)
+        if (s != name && ::renameat2(AT_FDCWD, (folder + name).c_str(), AT_FDCWD, (folder + s).c_str(),
+                                     RENAME_NOREPLACE) != 0)
             ++failed;
     }
     return failed ? 1 : 0;

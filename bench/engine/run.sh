@@ -1,25 +1,77 @@
 #!/usr/bin/env bash
 # Engine benchmarks: the naming modes and the rename phase (Google Benchmark), then a
 # capitalising rename of 10,000 files by marlune-cli, Debian's perl rename and a bare
-# C++ loop over the same shell-expanded file list, side by side (hyperfine; before each run the folder's names are put back in
-# lower case).
+# C++ loop of renameat2(RENAME_NOREPLACE) over the same shell-expanded file list, side by
+# side (hyperfine; before each run the folder's names are put back in lower case), and
+# the system calls per file of marlune-cli and the loop (strace -c).
+# Usage: run.sh [BUILD_DIR]. BEFORE=PATH adds an older marlune-cli to the same runs;
+# ROUNDS=N repeats the hyperfine run N times, so the commands alternate round by round.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
 cli=$build/cli/marlune-cli
 bare=$build/bench/engine/bare_rename
+before=${BEFORE:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 files=$work/files
+# strace counts are taken over this many files and over one, so start-up drops out.
+traced=2000
 
-"$build/bench/engine/engine_bench"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+[ -n "${SKIP_GBENCH:-}" ] || "$build/bench/engine/engine_bench"
 
-perl_rename=$(command -v file-rename || command -v rename)
+perl_rename=$(command -v file-rename || command -v rename || true)
 # The same capitalisation as marlune-cli's capitalize mode, for ASCII names.
 expr='$_ = lc; s/^ +| +$//g; s/^([^\p{L}]?)(.)/$1\u$2/; s/ (.)/ \u$1/g'
 
 "$here/make_files.sh" "$files"
-hyperfine --warmup 1 --runs "${RUNS:-5}" --prepare "$bare --lower $files" \
-  -n marlune-cli "cd $files && $cli rename --mode capitalize -- * >/dev/null" \
-  -n perl-rename "cd $files && $perl_rename '$expr' -- *" \
-  -n bare-loop "cd $files && $bare -- *"
+in_files() { echo "bash -c 'cd $files && exec $*'"; }
+cmds=(-n "marlune-cli rename" "$(in_files "$cli rename --mode capitalize -- * >/dev/null")")
+[ -z "$before" ] || cmds+=(-n "marlune-cli rename (before)" "$(in_files "$before rename --mode capitalize -- * >/dev/null")")
+cmds+=(-n "bare renameat2 loop" "$(in_files "$bare -- *")")
+if [ -n "$perl_rename" ]; then
+  # A script of its own, as the expression's quotes would not survive a second quoting.
+  printf 'cd %q && exec %q %q -- *\n' "$files" "$perl_rename" "$expr" >"$work/perl-rename.sh"
+  cmds+=(-n "perl rename" "bash $work/perl-rename.sh")
+fi
+cmds+=(-n "bash + glob alone" "$(in_files "true *")")
+for round in $(seq 1 "${ROUNDS:-1}"); do
+  echo "== rename, 10,000 files, round $round"
+  hyperfine -N --warmup 1 --runs "${RUNS:-10}" --prepare "$bare --lower $files" "${cmds[@]}"
+done
+
+# System calls of one run over N files and over 1: the difference divided by N - 1 is
+# what each further file costs, start-up left out.
+syscalls_per_file() {
+  local label=$1
+  shift
+  "$here/make_files.sh" "$work/many" "$traced"
+  "$here/make_files.sh" "$work/one" 1
+  (cd "$work/many" && strace -f -c -U calls,name -o "$work/strace-many" "$@" -- * >/dev/null)
+  (cd "$work/one" && strace -f -c -U calls,name -o "$work/strace-one" "$@" -- * >/dev/null)
+  python3 - "$work/strace-many" "$work/strace-one" "$traced" "$label" <<'PY'
+import sys
+def counts(path):
+    table = {}
+    for line in open(path):
+        parts = line.split()
+        if len(parts) == 2 and parts[0].isdigit() and parts[1] != 'total':
+            table[parts[1]] = int(parts[0])
+    return table
+many, one = counts(sys.argv[1]), counts(sys.argv[2])
+n, label = int(sys.argv[3]), sys.argv[4]
+per_file = {name: (many.get(name, 0) - one.get(name, 0)) / (n - 1) for name in many}
+shown = {name: c for name, c in per_file.items() if c >= 0.005}
+calls = ', '.join(f'{c:.3f} {name}' for name, c in sorted(shown.items(), key=lambda kv: -kv[1]))
+print(f'  {label:32s} {sum(shown.values()):6.3f} calls per file: {calls}')
+print(f'  {"":32s} over {n} files: {sum(many.values())} calls; over 1: {sum(one.values())}')
+PY
+}
+if command -v strace >/dev/null; then
+  echo "== rename: system calls per file (strace -c over $traced files and over 1)"
+  syscalls_per_file "marlune-cli rename" "$cli" rename --mode capitalize
+  [ -z "$before" ] || syscalls_per_file "marlune-cli rename (before)" "$before" rename --mode capitalize
+  syscalls_per_file "bare renameat2 loop" "$bare"
+fi
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

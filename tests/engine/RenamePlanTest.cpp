@@ -3,7 +3,10 @@
 #include "RenamePlan.h"
 #include "TempDir.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -91,6 +94,52 @@ TEST(RenamePlan, ApplyRenamesEachSelectedProposalOnceAndReportsEveryOutcome)
     fs.log.clear();
     EXPECT_TRUE(applyPlan(plan, fs).isEmpty());
     EXPECT_TRUE(fs.log.isEmpty());
+}
+
+// Counts the questions asked about single names, which a batch should not need.
+class CountingFileSystem : public FaultyFileSystem
+{
+public:
+    Kind kind(const QByteArray &path) override
+    {
+        ++kinds;
+        return FaultyFileSystem::kind(path);
+    }
+    bool list(const QByteArray &folder, Listing &entries) override
+    {
+        ++listings;
+        return FaultyFileSystem::list(folder, entries);
+    }
+    int kinds = 0;
+    int listings = 0;
+};
+
+// One reading of the folder tells the files from the rest; then each file costs its
+// rename alone, and a name that is no regular file is still refused, with its reason.
+TEST(RenamePlan, ApplyReadsTheFolderOnceAndRenamesEachFileWithOneCall)
+{
+    TempDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder x.mp3")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path() + QStringLiteral("/pipe x.mp3")).constData(), 0644), 0);
+    QList<RenamePlan::Source> sources = sourcesIn(dir, {QStringLiteral("a b.mp3"), QStringLiteral("c d.mp3"),
+                                                        QStringLiteral("e f.mp3")});
+    for (const char *name : {"folder x.mp3", "pipe x.mp3"})
+        sources.append({NativeName::fromText(dir.path() + u'/'), NativeName::fromText(QString::fromUtf8(name))});
+    FixedCountSource counts(1);
+    RenamePlan plan = RenamePlan::build(sources, NamingMode::Format, counts);
+    plan.selectAll();
+    CountingFileSystem fs;
+    const QList<PlanResult> results = applyPlan(plan, fs);
+
+    EXPECT_EQ(fs.listings, 1);
+    EXPECT_EQ(fs.kinds, 0);
+    EXPECT_EQ(fs.log.size(), 3) << fs.log.join(u'\n').toStdString();
+    ASSERT_EQ(results.size(), 5);
+    EXPECT_EQ(results[3].rename.error.number, EISDIR);
+    EXPECT_EQ(results[4].rename.error.number, ENODEV);
+    EXPECT_EQ(dir.entries(), (QStringList{QStringLiteral("(A) B.mp3"), QStringLiteral("(C) D.mp3"),
+                                          QStringLiteral("(E) F.mp3"), QStringLiteral("folder x.mp3"),
+                                          QStringLiteral("pipe x.mp3")}));
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <optional>
+
+// What named files are, learnt from one listing of each folder that holds several of
+// them instead of a stat per name, so a batch of renames costs the renames plus a few
+// calls per folder. A name the listing lacks or cannot type is asked for by itself: a
+// file system that ignores case lists "Song.mp3" for a "song.mp3" that opens fine.
+class FolderKinds
+{
+public:
+    // folders: the folder (native bytes, ending with a separator, or empty for the
+    // current one) of every name that will be asked about, so the folders worth a
+    // listing are known before the first question.
+    FolderKinds(const QList<QByteArray> &folders, FileSystem &fs);
+    // The same for whole paths, split at their last separator.
+    static FolderKinds ofPaths(const QList<QByteArray> &paths, FileSystem &fs);
+
+    // What folder + name leads to, links followed, as FileSystem::kind tells it.
+    FileSystem::Kind kind(const QByteArray &folder, const QByteArray &name);
+    FileSystem::Kind kind(const QByteArray &path);
+
+private:
+    const FileSystem::Listing *listing(const QByteArray &folder);
+
+    FileSystem &m_fs;
+    QHash<QByteArray, qsizetype> m_namesPerFolder;
+    QHash<QByteArray, std::optional<FileSystem::Listing>> m_listings;
+    // The folder asked about last, which the next name shares in a batch.
+    QHash<QByteArray, std::optional<FileSystem::Listing>>::iterator m_last = m_listings.end();
+};

@@ -1,0 +1,80 @@
+#include "FolderKinds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = FileSystem::Kind;
+
+// One folder "/m/" held in memory: its listing as a driver gives it, and what a stat
+// of each name says. Counts both kinds of question.
+class ListedFolder : public FileSystem
+{
+public:
+    Listing listing;
+    QHash<QByteArray, Kind> stats;
+    bool readable = true;
+    int listings = 0;
+    QList<QByteArray> statted;
+
+    bool list(const QByteArray &, Listing &entries) override
+    {
+        ++listings;
+        entries = listing;
+        return readable;
+    }
+    Kind kind(const QByteArray &path) override
+    {
+        statted.append(path);
+        return stats.value(path, Kind::Missing);
+    }
+    int renameNoReplace(const QByteArray &, const QByteArray &) override { return 0; }
+    int hardLink(const QByteArray &, const QByteArray &) override { return 0; }
+    int removeFile(const QByteArray &) override { return 0; }
+    int renameReplacing(const QByteArray &, const QByteArray &) override { return 0; }
+    bool exists(const QByteArray &) override { return false; }
+    bool sameFile(const QByteArray &, const QByteArray &) override { return false; }
+    bool listsName(const QByteArray &, const QByteArray &) override { return true; }
+    QString describe(int) const override { return {}; }
+};
+
+TEST(FolderKinds, TrustsATypedListingAndAsksForTheRestOneByOne)
+{
+    const struct
+    {
+        const char *what;
+        QByteArray asked;
+        int namesInBatch;
+        bool readable;
+        Kind expected;
+        bool statted;
+    } cases[] = {
+        {"listed file", "/m/a.mp3", 4, true, Kind::File, false},
+        {"listed folder", "/m/dir.mp3", 4, true, Kind::Folder, false},
+        {"listed pipe", "/m/pipe.mp3", 4, true, Kind::Other, false},
+        {"link: its target decides", "/m/link.mp3", 4, true, Kind::Folder, true},
+        {"another spelling on a case-blind disk", "/m/A.MP3", 4, true, Kind::File, true},
+        {"missing", "/m/gone.mp3", 4, true, Kind::Missing, true},
+        {"unreadable folder", "/m/a.mp3", 4, false, Kind::File, true},
+        {"too few names to read the folder", "/m/dir.mp3", 3, true, Kind::Folder, true},
+    };
+    for (const auto &c : cases) {
+        ListedFolder fs;
+        fs.readable = c.readable;
+        fs.listing = {{"a.mp3", Kind::File}, {"dir.mp3", Kind::Folder}, {"pipe.mp3", Kind::Other},
+                      {"link.mp3", std::nullopt}};
+        fs.stats = {{"/m/a.mp3", Kind::File}, {"/m/A.MP3", Kind::File}, {"/m/dir.mp3", Kind::Folder},
+                    {"/m/link.mp3", Kind::Folder}};
+        QList<QByteArray> batch(c.namesInBatch - 1, "/m/other.mp3");
+        batch.append(c.asked);
+        batch.append("/elsewhere/x.mp3");
+        FolderKinds kinds = FolderKinds::ofPaths(batch, fs);
+
+        EXPECT_EQ(kinds.kind(c.asked), c.expected) << c.what;
+        EXPECT_EQ(kinds.kind(c.asked), c.expected) << c.what;
+        EXPECT_EQ(fs.listings, c.namesInBatch >= 4 ? 1 : 0) << c.what;
+        EXPECT_EQ(fs.statted.size(), c.statted ? 2 : 0) << c.what;
+    }
+}
+
+} // namespace
