@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Two commands matter: `make run` builds and starts Marlune, `make test` builds and
 # runs every test. Both install missing Debian packages first (scripts/install-deps:
 # `run` what building and running need, `test` also what tests and benchmarks need).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "WebAddress.h"
 
 std::optional<QUrl> webAddressToOpen(const QString &text)

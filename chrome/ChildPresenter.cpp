@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ChildPresenter.h"
 
 #include "ChromeSettings.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # The Debian package, built by CPack from the install rules. Its dependencies are
 # read from the binaries by dpkg-shlibdeps, so they follow whatever the build links.
 set(CPACK_GENERATOR DEB)

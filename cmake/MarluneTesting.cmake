@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # marlune_add_test(NAME name SOURCES ... LIBS ... [GUI])
 # One GoogleTest executable per subsystem. GUI suites run a QApplication on Qt's
 # offscreen platform; the others a QCoreApplication, so they can link no Widgets.

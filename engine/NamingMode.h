@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #pragma once
 
 // The four ways the rename pass can turn a file name into a proposal, chosen by the

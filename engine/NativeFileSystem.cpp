@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "NativeFileSystem.h"
 
 #ifdef Q_OS_WIN

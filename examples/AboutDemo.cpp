@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The About window on its own, with the program's artwork and real message
 // boxes: to look at, and to try against a marlune-server on this machine, e.g.
 //   marlune-server --update-port 5001 --feedback-port 5002 --offer-version 1.0.90 &

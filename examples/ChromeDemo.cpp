@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // A window wearing every piece of the chrome: title strip and drag, docking,
 // the label menu bar with its menus, picture buttons, the busy pointer, the
 // clips, and a secondary window opened through ShowChild. With --pose it opens

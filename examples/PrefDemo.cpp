@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The preferences window on its own, over a renamer.ini given on the command
 // line (default: one in a scratch folder). Save and Cancel quit. With --pose it
 // opens with the default directory ticked and filled, for a screenshot.

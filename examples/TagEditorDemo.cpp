@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The tag editor on the files given, one after the other, as the Edit command
 // shows it; with --pose it opens on the first file with Auto pressed and the Save
 // button lit, for a screenshot, and stays open until the window is closed.

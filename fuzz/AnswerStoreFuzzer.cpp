@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // renamer.dat as found on disk: one entry per line whatever the bytes, only counts a
 // preview can have stored, and the counts read back the same once appended again.
 #include "AnswerStore.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // A command line of any content, in both forms: the Windows text splitter and the
 // argument list. Neither takes more than 20 files, each file it takes names a
 // recognised extension, and the text and byte views of one argument list agree.

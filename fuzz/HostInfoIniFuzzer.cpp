@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // hostinfo.ini as found on disk: read whole or refused whole, and what is accepted
 // reads back the same once written again.
 #include "FuzzInput.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // Any 128 bytes at the end of a file: a record read from them writes back as a record
 // that reads the same, so saving an untouched tag never changes what the editor shows.
 #include "FuzzInput.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The four naming modes on any name a file list could show (no "/", never empty),
 // with the promises the rename pass builds on: Format is stable on its own output,
 // no mode invents a path separator, and each mode keeps the lengths it promises.

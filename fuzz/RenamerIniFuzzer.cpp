@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // renamer.ini as found on disk, applied to a stand-in for the preferences window; and
 // any preferences it yields, once saved, must load back to the same file.
 #include "FuzzInput.h"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Every target of this build runs under ASan and UBSan; the libraries also carry
 # libFuzzer's coverage hooks, which the sanitizer runtimes satisfy in ordinary
 # executables, so the same objects serve the test suites and the harnesses.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // SaveTag on any file content with any field values: the bytes before the tag are
 // never touched, what is saved loads back as the record it renders, and a write that
 // fails part-way leaves the file exactly as it was.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // Whatever a feedback client sends becomes one field of one line of the comments file,
 // from which the sender's bytes read back exactly; the length cut never splits a character.
 #include "CommentEscaping.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // Whatever an update server sends: the reply is split into fields, its address part
 // checked and its version compared, as the About window does with a reply.
 #include "FuzzInput.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "Forms.h"
 #include "PosixTagFileAccess.h"
 #include "Startup.h"

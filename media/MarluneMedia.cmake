@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # The program's media, shared by media/CMakeLists.txt and by any executable that
 # wants a copy beside itself in the build tree.
 function(marlune_media_files out)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "TagField.h"
 
 #include "TagEditorModel.h"

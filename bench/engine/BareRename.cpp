@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The floor for a capitalising rename: for each FILE, lower-case the name, capitalise
 // each word (the second character when the first is not a letter), rename when the name
 // changed.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Makes a fresh folder of COUNT (default 10,000) empty, lower-case music file names.
 set -euo pipefail
 folder=$1

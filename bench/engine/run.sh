@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Engine benchmarks: the naming modes and the rename phase (Google Benchmark), then a
 # capitalising rename of 10,000 files by marlune-cli, Debian's perl rename and a bare
 # C++ loop of renameat2(RENAME_NOREPLACE) over the same shell-expanded file list, side by

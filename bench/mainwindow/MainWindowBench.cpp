@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // The main window on the offscreen platform: File1 filled from a 50,000-file folder
 // after a folder change, and a capitalising preview of 10,000 selected files.
 #include "FileList.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // marlune as it starts, reporting when its main window first paints: prints the
 // wall-clock time of that paint (ns since the epoch) and, half a second later,
 // the resident memory of the idle program, then quits.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Main window benchmarks: File1 and the preview (offscreen), then start-up to the main
 # window's first paint under Xvfb, median of 10 runs, and the idle program's memory.
 set -euo pipefail

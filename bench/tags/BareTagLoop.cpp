@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // tags_bare_loop read|write FILE...
 // read:  open, read the last 128 bytes, close.
 // write: open, read the last 128 bytes, write 128 bytes over the tag (or after the

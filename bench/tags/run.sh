@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # marlune-cli tag auto / tag show over 10,000 files named "(Artist) Title.mp3", side by
 # side with a bare C++ loop, kid3-cli, eyeD3 and id3v2; the system calls per file that
 # tag auto and the bare loop make (strace -c); and marlune-cli's start-up against

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #pragma once
 
 // The player's window and its copy-data hand-over, in plain Win32 so it builds alone.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // Draws Marlune's own chrome artwork: the plain and lit button faces, the title
 // strip and the program icon. Run by scripts/make-media; the results are
 // committed, so the build never runs this.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ExchangeTestSupport.h"
 
 bool waitFor(const std::function<bool()> &done, const QObject *sender, const char *signal, int limitMs)

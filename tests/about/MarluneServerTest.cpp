@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "AboutMessages.h"
 #include "ExchangeTestSupport.h"
 #include "FeedbackExchange.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "CommentEscaping.h"
 #include "CommentFileReader.h"
 #include "ExchangeTestSupport.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "VersionCheck.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ChromeArt.h"
 #include "MediaLocator.h"
 #include "TempDir.h"

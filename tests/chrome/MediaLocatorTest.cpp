@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ClipSink.h"
 #include "MediaLocator.h"
 #include "TempDir.h"

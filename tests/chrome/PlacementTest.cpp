@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ChromeTestWindow.h"
 #include "MenuLabelLayout.h"
 #include "TitleStrip.h"

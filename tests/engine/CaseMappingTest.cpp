@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "CaseMapping.h"
 #include "NameNormaliser.h"
 #include "UnicodeDataFile.h"

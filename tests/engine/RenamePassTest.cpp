@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "FaultyFileSystem.h"
 #include "NameNormaliser.h"
 #include "RenamePass.h"

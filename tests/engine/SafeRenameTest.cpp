@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "FaultyFileSystem.h"
 #include "SafeRename.h"
 #include "TempDir.h"

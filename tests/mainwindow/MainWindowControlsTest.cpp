@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "EditorScript.h"
 #include "MainWindowFixture.h"
 #include "TagCommands.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // A media player for the tests: owns org.mpris.MediaPlayer2.<suffix> on the bus given,
 // says "ready" on stdout once it does, and writes one line per AddTrack call received,
 // followed by its whole play list in order. It keeps the play list as the player

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "FakePlayer.h"
 
 FakePlayer::FakePlayer(const QString &program, const QString &busAddress,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 // Links the window-message core into a program, so a missing library or symbol shows.
 #include "WinampWindow.h"
 

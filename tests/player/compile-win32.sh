@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
+# Copyright The Marlune developers
 # Usage: compile-win32.sh PLAYER_DIR ENGINE_DIR TEST_DIR OUT_DIR
 # Builds the Windows backend's window-message core alone into a program, and checks the
 # backend's Qt side against a stand-in for the few Qt types it uses.

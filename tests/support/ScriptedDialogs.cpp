@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "ScriptedDialogs.h"
 
 QString ScriptedDialogs::askText(const QString &prompt, const QString &title, const QString &defaultText)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "Id3v1Record.h"
 #include "MpegFixture.h"
 #include "TempDir.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "FakeTagHost.h"
 #include "FaultyTagFileAccess.h"
 #include "MpegFixture.h"

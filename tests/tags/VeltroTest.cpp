@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
 #include "FaultyTagFileAccess.h"
 #include "MpegFixture.h"
 #include "TagErrors.h"
