@@ -39,17 +39,8 @@ namespace {
 
 FileSystem::Kind kindOf(int dirFd, const dirent &entry)
 {
-    switch (entry.d_type) {
-    case DT_REG:
-        return FileSystem::Kind::File;
-    case DT_DIR:
-        return FileSystem::Kind::Folder;
-    case DT_LNK:
-    case DT_UNKNOWN:
-        break;
-    default:
-        return FileSystem::Kind::Other;
-    }
+    if (const std::optional<FileSystem::Kind> kind = NativeDirectory::kindOfEntryType(entry.d_type))
+        return *kind;
     // Links are followed, as for any other name of a file; some file systems do not
     // give the type at all.
     struct stat st;
@@ -61,6 +52,21 @@ FileSystem::Kind kindOf(int dirFd, const dirent &entry)
 }
 
 } // namespace
+
+std::optional<FileSystem::Kind> NativeDirectory::kindOfEntryType(unsigned char type)
+{
+    switch (type) {
+    case DT_REG:
+        return FileSystem::Kind::File;
+    case DT_DIR:
+        return FileSystem::Kind::Folder;
+    case DT_LNK:
+    case DT_UNKNOWN:
+        return std::nullopt;
+    default:
+        return FileSystem::Kind::Other;
+    }
+}
 
 QList<NativeDirectory::Entry> NativeDirectory::list(const QByteArray &folder)
 {

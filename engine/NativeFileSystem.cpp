@@ -2,6 +2,8 @@
 // Copyright The Marlune developers
 #include "NativeFileSystem.h"
 
+#include "NativeDirectory.h"
+
 #ifdef Q_OS_WIN
 #include <string>
 #include <windows.h>
@@ -201,7 +203,7 @@ bool NativeFileSystem::list(const QByteArray &folder, Listing &entries)
         return false;
     errno = 0;
     while (const dirent *entry = ::readdir(dir))
-        entries.insert(QByteArray(entry->d_name), kindOfType(entry->d_type));
+        entries.insert(QByteArray(entry->d_name), NativeDirectory::kindOfEntryType(entry->d_type));
     // A listing cut short is not used at all: the names are then asked for one by one.
     const bool complete = errno == 0;
     ::closedir(dir);

@@ -52,23 +52,7 @@ syscalls_per_file() {
   "$here/make_files.sh" "$work/one" 1
   (cd "$work/many" && strace -f -c -U calls,name -o "$work/strace-many" "$@" -- * >/dev/null)
   (cd "$work/one" && strace -f -c -U calls,name -o "$work/strace-one" "$@" -- * >/dev/null)
-  python3 - "$work/strace-many" "$work/strace-one" "$traced" "$label" <<'PY'
-import sys
-def counts(path):
-    table = {}
-    for line in open(path):
-        parts = line.split()
-        if len(parts) == 2 and parts[0].isdigit() and parts[1] != 'total':
-            table[parts[1]] = int(parts[0])
-    return table
-many, one = counts(sys.argv[1]), counts(sys.argv[2])
-n, label = int(sys.argv[3]), sys.argv[4]
-per_file = {name: (many.get(name, 0) - one.get(name, 0)) / (n - 1) for name in many}
-shown = {name: c for name, c in per_file.items() if c >= 0.005}
-calls = ', '.join(f'{c:.3f} {name}' for name, c in sorted(shown.items(), key=lambda kv: -kv[1]))
-print(f'  {label:32s} {sum(shown.values()):6.3f} calls per file: {calls}')
-print(f'  {"":32s} over {n} files: {sum(many.values())} calls; over 1: {sum(one.values())}')
-PY
+  "$here/../strace-per-file" "$work/strace-many" "$work/strace-one" "$traced" "$label"
 }
 if command -v strace >/dev/null; then
   echo "== rename: system calls per file (strace -c over $traced files and over 1)"

@@ -9,6 +9,7 @@
 # another marlune-cli (an older build) to the same runs, for before/after ratios.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
 count=${2:-10000}
 peers=${PEERS:-yes}
 before=${BEFORE:-}
@@ -62,23 +63,7 @@ syscalls_per_file() {
   many=("${many[@]:0:$traced}")
   strace -f -c -U calls,name -o "$work/strace-many" "$@" "${many[@]}" >/dev/null
   strace -f -c -U calls,name -o "$work/strace-one" "$@" "${many[0]}" >/dev/null
-  python3 - "$work/strace-many" "$work/strace-one" "$traced" "$label" <<'PY'
-import sys
-def counts(path):
-    table = {}
-    for line in open(path):
-        parts = line.split()
-        if len(parts) == 2 and parts[0].isdigit() and parts[1] != 'total':
-            table[parts[1]] = int(parts[0])
-    return table
-many, one = counts(sys.argv[1]), counts(sys.argv[2])
-n, label = int(sys.argv[3]), sys.argv[4]
-per_file = {name: (many.get(name, 0) - one.get(name, 0)) / (n - 1) for name in many}
-shown = {name: c for name, c in per_file.items() if c >= 0.005}
-calls = ', '.join(f'{c:.2f} {name}' for name, c in sorted(shown.items(), key=lambda kv: -kv[1]))
-print(f'  {label:32s} {sum(shown.values()):5.2f} calls per file: {calls}')
-print(f'  {"":32s} start-up: {sum(one.values())} calls')
-PY
+  "$here/../strace-per-file" "$work/strace-many" "$work/strace-one" "$traced" "$label"
 }
 echo "== tag auto: system calls per file (strace -c over $traced files and over 1)"
 syscalls_per_file "marlune-cli tag auto" "$cli" tag auto
