@@ -114,21 +114,6 @@ const char *n(const QByteArray &path)
     return path.constData();
 }
 
-std::optional<FileSystem::Kind> kindOfType(unsigned char type)
-{
-    switch (type) {
-    case DT_REG:
-        return FileSystem::Kind::File;
-    case DT_DIR:
-        return FileSystem::Kind::Folder;
-    case DT_LNK:
-    case DT_UNKNOWN:
-        return std::nullopt;
-    default:
-        return FileSystem::Kind::Other;
-    }
-}
-
 } // namespace
 
 int NativeFileSystem::renameNoReplace(const QByteArray &from, const QByteArray &to)

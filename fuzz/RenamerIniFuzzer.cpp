@@ -12,7 +12,7 @@ class PreferencesTarget : public RenamerIniTarget
 public:
     explicit PreferencesTarget(bool directoriesExist) : m_directoriesExist(directoriesExist) {}
 
-    void setOption(Preferences::Option option, bool checked) override { m_prefs.chkOpt[option] = checked; }
+    void setOption(Preferences::Option option, bool checked) override { m_prefs.options[option] = checked; }
     void setTaskbarHeight(const QString &text) override { m_prefs.taskbarHeight = text; }
     bool setDefaultDirectory(const QString &) override { return m_directoriesExist; }
     void setDefaultDirectoryText(const QString &text) override { m_prefs.defaultDirectory = text; }
