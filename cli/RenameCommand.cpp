@@ -8,22 +8,30 @@
 #include "FileSystem.h"
 #include "FolderKinds.h"
 #include "NameNormaliser.h"
+#include "PlanConflicts.h"
 #include "RenamePass.h"
 #include "RenamePlan.h"
+#include "RenameJson.h"
 
 namespace {
 
 const char *const kRenameUsage =
-    "Usage: marlune-cli rename [--mode MODE] [--words N] [-n|--dry-run] [--] FILE...\n"
+    "Usage: marlune-cli rename [--mode MODE] [--words N] [-n|--dry-run] [--json] [--] FILE...\n"
     "\n"
     "Shows each FILE's new name as 'OLD -> NEW', then renames the files (never\n"
     "replacing an existing file). NEW is 'Empty' when no word count was given.\n"
+    "With --dry-run, a new name that is already taken is reported on standard error\n"
+    "as 'NEW: already exists', 'NEW: also proposed for OTHER' or 'NEW: is the current\n"
+    "name of OTHER'; the exit status does not change.\n"
     "\n"
     "  --mode MODE   format (default), capitalize, remove-numbers, remove-underscore\n"
     "  --words N     the artist's word count for every file (format mode); without it\n"
     "                the count is asked for each file on standard error and read as one\n"
     "                line of standard input (end of input cancels that file)\n"
     "  -n, --dry-run only show the new names\n"
+    "  --json        instead of the 'OLD -> NEW' lines, one JSON array on standard\n"
+    "                output: per FILE its path, name, proposal, conflict and, after\n"
+    "                a real run, outcome (see the manual page)\n"
     "  --legacy-encoding NAME  how names that are not UTF-8 are read (default\n"
     "                windows-1252); new names are always written in UTF-8\n"
     "  -h, --help    show this help\n"
@@ -38,6 +46,7 @@ struct RenameOptions
     NamingMode mode = NamingMode::Format;
     std::optional<int> words;
     bool dryRun = false;
+    bool json = false;
     CliArgs files;
 };
 
@@ -73,6 +82,7 @@ QString checkOptions(const CliParser &parser, RenameOptions &o)
         o.words = words;
     }
     o.dryRun = parser.isSet("dry-run");
+    o.json = parser.isSet("json");
     o.files = parser.plainArguments();
     if (o.files.isEmpty())
         return QStringLiteral("no FILE given");
@@ -107,27 +117,35 @@ private:
     CliIo &m_io;
 };
 
-// Keeps the regular files, reporting the others. Relative paths stay relative: the
-// bytes given are the name, whatever the current folder's own name is.
-CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
+// Why a FILE cannot be renamed at all, or nothing for a regular file.
+QString problemOf(FileSystem::Kind kind)
+{
+    switch (kind) {
+    case FileSystem::Kind::File:
+        break;
+    case FileSystem::Kind::Folder:
+        return QStringLiteral("is a folder, not a file");
+    case FileSystem::Kind::Other:
+        return QStringLiteral("is not a regular file (a socket, device or pipe)");
+    case FileSystem::Kind::Missing:
+        return QStringLiteral("no such file");
+    }
+    return {};
+}
+
+// Keeps the regular files, reporting the others; problems gets one reason per FILE,
+// empty for those kept. Relative paths stay relative: the bytes given are the name,
+// whatever the current folder's own name is.
+CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io, QStringList &problems)
 {
     CliArgs existing;
     existing.reserve(files.size());
     for (const QByteArray &file : files) {
-        switch (kinds.kind(file)) {
-        case FileSystem::Kind::File:
+        problems.append(problemOf(kinds.kind(file)));
+        if (problems.constLast().isEmpty())
             existing.append(file);
-            break;
-        case FileSystem::Kind::Folder:
-            cliError(io, io.names.text(file) + QStringLiteral(": is a folder, not a file"));
-            break;
-        case FileSystem::Kind::Other:
-            cliError(io, io.names.text(file) + QStringLiteral(": is not a regular file (a socket, device or pipe)"));
-            break;
-        case FileSystem::Kind::Missing:
-            cliError(io, io.names.text(file) + QStringLiteral(": no such file"));
-            break;
-        }
+        else
+            cliError(io, io.names.text(file) + QStringLiteral(": ") + problems.constLast());
     }
     return existing;
 }
@@ -150,12 +168,14 @@ RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io
 
 // Applies the whole plan; true when nothing failed. What the files are was learnt just
 // before the preview, unless counts were asked for: the answers may have taken minutes,
-// so the folders are read again.
-bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io)
+// so the folders are read again. results gets what each tried entry's rename did.
+bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io, QList<std::optional<PlanResult>> &results)
 {
     plan.selectAll();
+    results.resize(plan.size());
     bool allDone = true;
     const auto report = [&](const PlanResult &result) {
+        results[result.entry] = result;
         if (result.state == PlanEntry::State::Renamed)
             return;
         allDone = false;
@@ -168,11 +188,45 @@ bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io)
     return allDone;
 }
 
+void printLines(const RenamePlan &plan, CliIo &io)
+{
+    for (const PlanEntry &entry : plan.entries())
+        io.out << entry.source.text() << " -> " << entry.proposal << '\n';
+    io.out.flush();
+}
+
+void printConflicts(const RenamePlan &plan, CliIo &io)
+{
+    for (const PlanEntry &entry : plan.entries()) {
+        if (entry.conflict)
+            cliError(io, entry.proposal + QStringLiteral(": ") + entry.conflict.text());
+    }
+}
+
+// Every FILE in the order given: problems is empty for those that went into the plan,
+// whose entries come in the same order.
+void printJson(const RenameOptions &options, const QStringList &problems, const RenamePlan &plan,
+               const QList<std::optional<PlanResult>> &results, CliIo &io)
+{
+    RenameJson json(io.names, !options.dryRun);
+    qsizetype k = 0;
+    for (qsizetype i = 0; i < options.files.size(); ++i) {
+        if (!problems.at(i).isEmpty()) {
+            json.addRefused(options.files.at(i), problems.at(i));
+            continue;
+        }
+        json.addEntry(options.files.at(i), plan.entries().at(k), k < results.size() ? results.at(k) : std::nullopt);
+        ++k;
+    }
+    io.out << QString::fromUtf8(json.toJson());
+    io.out.flush();
+}
+
 } // namespace
 
 int runRename(const CliArgs &args, CliIo &io)
 {
-    CliParser parser({{"mode", 0, true}, {"words", 0, true}, {"dry-run", 'n'}});
+    CliParser parser({{"mode", 0, true}, {"words", 0, true}, {"dry-run", 'n'}, {"json"}});
     if (const std::optional<int> answered = parseOrAnswer(parser, args, io, kRenameUsage))
         return *answered;
     RenameOptions options;
@@ -180,14 +234,22 @@ int runRename(const CliArgs &args, CliIo &io)
         return usageError(io, problem, kRenameUsage);
 
     FolderKinds kinds = FolderKinds::ofPaths(options.files, FileSystem::native());
-    const CliArgs files = existingFiles(options.files, kinds, io);
+    QStringList problems;
+    const CliArgs files = existingFiles(options.files, kinds, io, problems);
     const bool allFound = files.size() == options.files.size();
     RenamePlan plan = planFor(files, options, io);
-    for (const PlanEntry &entry : plan.entries())
-        io.out << entry.source.text() << " -> " << entry.proposal << '\n';
-    io.out.flush();
-    if (options.dryRun || plan.isEmpty())
-        return allFound ? CliOk : CliFailed;
-    const bool asked = options.mode == NamingMode::Format && !options.words;
-    return apply(plan, kinds, asked, io) && allFound ? CliOk : CliFailed;
+    PlanConflicts(kinds).mark(plan);
+    if (!options.json)
+        printLines(plan, io);
+    if (options.dryRun)
+        printConflicts(plan, io);
+    QList<std::optional<PlanResult>> results;
+    bool allDone = true;
+    if (!options.dryRun && !plan.isEmpty()) {
+        const bool asked = options.mode == NamingMode::Format && !options.words;
+        allDone = apply(plan, kinds, asked, io, results);
+    }
+    if (options.json)
+        printJson(options, problems, plan, results, io);
+    return allDone && allFound ? CliOk : CliFailed;
 }

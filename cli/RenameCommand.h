@@ -5,5 +5,5 @@
 #include "CliIo.h"
 
 
-// marlune-cli rename [--mode MODE] [--words N] [--dry-run] FILE...
+// marlune-cli rename [--mode MODE] [--words N|auto] [--dry-run] [--json] FILE...
 int runRename(const CliArgs &args, CliIo &io);

@@ -85,8 +85,18 @@ const FileSystem::Listing *FolderKinds::listing(const QByteArray &folder)
 {
     if (m_last != m_listings.end() && m_last.key() == folder)
         return m_last->has_value() ? &**m_last : nullptr;
-    if (m_namesPerFolder.value(folder) < kListFrom)
-        return nullptr;
+    if (m_namesPerFolder.value(folder) < kListFrom) {
+        // Unless a caller wanted the whole folder anyway.
+        const auto read = m_listings.constFind(folder);
+        return read != m_listings.cend() && read->has_value() ? &**read : nullptr;
+    }
+    return names(folder);
+}
+
+const FileSystem::Listing *FolderKinds::names(const QByteArray &folder)
+{
+    if (m_last != m_listings.end() && m_last.key() == folder)
+        return m_last->has_value() ? &**m_last : nullptr;
     m_last = m_listings.find(folder);
     if (m_last == m_listings.end()) {
         FileSystem::Listing entries;

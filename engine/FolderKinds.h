@@ -26,6 +26,9 @@ public:
     // What folder + name leads to, links followed, as FileSystem::kind tells it.
     FileSystem::Kind kind(const QByteArray &folder, const QByteArray &name);
     FileSystem::Kind kind(const QByteArray &path);
+    // The folder's names as one listing gives them, read now if no question has read it
+    // yet, however few names were announced for it; null when it cannot be read.
+    const FileSystem::Listing *names(const QByteArray &folder);
 
 private:
     const FileSystem::Listing *listing(const QByteArray &folder);

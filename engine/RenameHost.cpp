@@ -16,3 +16,5 @@ NativeName RenameHost::currentFolderName() const
 {
     return NativeName::fromText(currentFolder());
 }
+
+void RenameHost::showPreviewConflicts(const QStringList &) {}

@@ -40,4 +40,7 @@ public:
     // lstFiles changed: show exactly these entries, none selected. The user's selection
     // goes back through RenamePass::setSelected.
     virtual void showPreviewEntries(const QStringList &texts) = 0;
+    // Right after showPreviewEntries: why each entry's rename would be refused or take
+    // another entry's name, one reason per entry, empty where there is none.
+    virtual void showPreviewConflicts(const QStringList &reasons);
 };

@@ -5,6 +5,7 @@
 #include "AskingCountSource.h"
 #include "NameNormaliser.h"
 #include "PathHelpers.h"
+#include "PlanConflicts.h"
 
 #include <QCoreApplication>
 
@@ -59,6 +60,25 @@ QStringList RenamePass::lstFiles() const
     for (const Entry &e : m_plan.entries())
         texts.append(e.proposal);
     return texts;
+}
+
+QStringList RenamePass::conflicts() const
+{
+    QStringList reasons;
+    reasons.reserve(m_plan.size());
+    for (const Entry &e : m_plan.entries())
+        reasons.append(e.conflict.text());
+    return reasons;
+}
+
+void RenamePass::markConflicts()
+{
+    QList<QByteArray> folders;
+    folders.reserve(m_plan.size());
+    for (const Entry &e : m_plan.entries())
+        folders.append(e.dir.native());
+    FolderKinds kinds(folders, m_fs);
+    PlanConflicts(kinds, m_fs).mark(m_plan);
 }
 
 void RenamePass::setSelected(int entry, bool selected)
@@ -131,7 +151,9 @@ void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
     }
     if (m_plan.isEmpty())
         return;
+    markConflicts();
     m_host.showPreviewEntries(lstFiles());
+    m_host.showPreviewConflicts(conflicts());
     m_host.setButtonCaptions(QCoreApplication::translate("RenamePass", kRename));
     m_host.EnableControls(false);
 }

@@ -48,6 +48,8 @@ public:
 
     // lstFiles: the entries' texts, their selection, and the entries themselves.
     QStringList lstFiles() const;
+    // Each entry's conflict as the preview found it, empty where there is none.
+    QStringList conflicts() const;
     const QList<Entry> &entries() const { return m_plan.entries(); }
     void setSelected(int entry, bool selected);
     // sDirs and sNames, kept in step with lstFiles.
@@ -74,6 +76,7 @@ private:
     void previewPhase();
     void renamePhase();
     void buildPreview(const QList<FileRef> &files, NamingMode mode);
+    void markConflicts();
     void showError(const ErrorInfo &error);
     void showResult(const PlanResult &result, const AnswerStore::Contents &stored, const QList<qsizetype> &positions);
     QList<FileRef> commandLineFiles();

@@ -87,6 +87,12 @@ void RenamePlan::setSelected(qsizetype entry, bool selected)
         m_entries[entry].selected = selected;
 }
 
+void RenamePlan::setConflict(qsizetype entry, const PlanConflict &conflict)
+{
+    if (entry >= 0 && entry < m_entries.size())
+        m_entries[entry].conflict = conflict;
+}
+
 void RenamePlan::selectAll()
 {
     for (PlanEntry &entry : m_entries)

@@ -9,6 +9,7 @@
 #include "NameDecoder.h"
 #include "NamingMode.h"
 #include "NativeName.h"
+#include "PlanConflict.h"
 #include "SafeRename.h"
 
 #include <QList>
@@ -36,6 +37,7 @@ struct PlanEntry
     QString proposal;         // the new name as shown, or "Empty"
     State state = State::Proposed;
     bool selected = false; // chosen to be applied
+    PlanConflict conflict{}; // what the preview found in the way of the proposal
 
     bool hasProposal() const { return state != State::Empty; }
 };
@@ -73,6 +75,7 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     void setSelected(qsizetype entry, bool selected);
     void selectAll();
+    void setConflict(qsizetype entry, const PlanConflict &conflict);
 
     // The word counts, one for each entry with a proposal, in entry order: what an
     // answer store keeps for the plan.

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
+#include "RawProcess.h"
 #include "TempDir.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,6 +126,64 @@ TEST_F(RenameCommandTest, MoreThanTwentyFilesAreAllHandled)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.count(u'\n'), 30);
     EXPECT_TRUE(dir.exists(QStringLiteral("Song 29.mp3")));
+}
+
+TEST_F(RenameCommandTest, DryRunReportsTakenNamesOnStandardErrorOnly)
+{
+    for (const char *name : {"a_b.mp3", "a-b.mp3", "c_d.mp3", "(C) D.mp3", "e_f.mp3"})
+        dir.write(QString::fromUtf8(name));
+    const CliRun r = rename({QStringLiteral("-n"), QStringLiteral("--words=1"), QStringLiteral("a_b.mp3"),
+                             QStringLiteral("a-b.mp3"), QStringLiteral("c_d.mp3"), QStringLiteral("e_f.mp3")});
+    EXPECT_EQ(r.out, QStringLiteral("a_b.mp3 -> (A) B.mp3\na-b.mp3 -> (A) B.mp3\nc_d.mp3 -> (C) D.mp3\n"
+                                    "e_f.mp3 -> (E) F.mp3\n"));
+    EXPECT_EQ(r.err, QStringLiteral("marlune-cli: (A) B.mp3: also proposed for a-b.mp3\n"
+                                    "marlune-cli: (A) B.mp3: also proposed for a_b.mp3\n"
+                                    "marlune-cli: (C) D.mp3: already exists\n"));
+    EXPECT_EQ(r.status, 0);
+}
+
+// Every FILE in order, also those that are missing or whose name is not UTF-8.
+TEST_F(RenameCommandTest, JsonGivesEachFilesProposalConflictAndOutcome)
+{
+    dir.write(QStringLiteral("a_b.mp3"));
+    dir.write(QStringLiteral("(A) B.mp3"), "taken");
+    dir.write(QStringLiteral("c_d.mp3"));
+    const QByteArray legacy("\xe9_x.mp3");
+    RawProcess cli{MARLUNE_CLI_PATH, dir.nativePath(), {}};
+    const int fd = ::open((dir.nativePath() + '/' + legacy).constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+
+    for (const bool dryRun : {true, false}) {
+        QList<QByteArray> args{"rename", "--json", "--words", "1", "a_b.mp3", "missing.mp3", "c_d.mp3", legacy};
+        if (dryRun)
+            args.insert(1, "--dry-run");
+        const RawProcess::Result r = cli.run(args);
+        QJsonParseError error;
+        const QJsonArray rows = QJsonDocument::fromJson(r.out, &error).array();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+        QStringList seen;
+        for (const QJsonValue &row : rows) {
+            const QJsonObject o = row.toObject();
+            const QJsonValue outcome = o.value(QStringLiteral("outcome"));
+            seen << QStringList{o.value(QStringLiteral("path")).toString(), o.value(QStringLiteral("name")).toString(),
+                                o.value(QStringLiteral("proposal")).toString(QStringLiteral("null")),
+                                o.value(QStringLiteral("conflict")).toString(QStringLiteral("null")),
+                                o.value(QStringLiteral("path_bytes")).toString(),
+                                outcome.isObject() ? QString::number(outcome.toObject().value(QStringLiteral("number")).toInt())
+                                                   : outcome.toString()}
+                        .join(u'|');
+        }
+        const QString renamed = dryRun ? QString() : QStringLiteral("renamed");
+        const QStringList expected{
+            QStringLiteral("a_b.mp3|a_b.mp3|(A) B.mp3|already exists||") + (dryRun ? QString() : QStringLiteral("58")),
+            QStringLiteral("missing.mp3|missing.mp3|null|no such file||") + (dryRun ? QString() : QStringLiteral("skipped")),
+            QStringLiteral("c_d.mp3|c_d.mp3|(C) D.mp3|null||") + renamed,
+            QStringLiteral("\u00e9_x.mp3|\u00e9_x.mp3|(\u00c9) X.mp3|null|e95f782e6d7033|") + renamed};
+        EXPECT_EQ(seen.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+        EXPECT_EQ(r.status, 1);
+    }
+    EXPECT_EQ(dir.read(QStringLiteral("(A) B.mp3")), "taken");
 }
 
 struct Usage
