@@ -3,6 +3,7 @@
 #include "RenameCommand.h"
 
 #include "AskingCountSource.h"
+#include "AutoCountSource.h"
 #include "CliParser.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
@@ -12,11 +13,12 @@
 #include "RenamePass.h"
 #include "RenamePlan.h"
 #include "RenameJson.h"
+#include "TagCountSuggestion.h"
 
 namespace {
 
 const char *const kRenameUsage =
-    "Usage: marlune-cli rename [--mode MODE] [--words N] [-n|--dry-run] [--json] [--] FILE...\n"
+    "Usage: marlune-cli rename [--mode MODE] [--words N|auto] [-n|--dry-run] [--json] [--] FILE...\n"
     "\n"
     "Shows each FILE's new name as 'OLD -> NEW', then renames the files (never\n"
     "replacing an existing file). NEW is 'Empty' when no word count was given.\n"
@@ -28,6 +30,9 @@ const char *const kRenameUsage =
     "  --words N     the artist's word count for every file (format mode); without it\n"
     "                the count is asked for each file on standard error and read as one\n"
     "                line of standard input (end of input cancels that file)\n"
+    "  --words auto  each file's count from its tag: the number of the artist's words\n"
+    "                when the name starts with them (ID3v2 or ID3v1); only files whose\n"
+    "                tag suggests nothing are asked for\n"
     "  -n, --dry-run only show the new names\n"
     "  --json        instead of the 'OLD -> NEW' lines, one JSON array on standard\n"
     "                output: per FILE its path, name, proposal, conflict and, after\n"
@@ -45,6 +50,7 @@ struct RenameOptions
 {
     NamingMode mode = NamingMode::Format;
     std::optional<int> words;
+    bool autoWords = false;
     bool dryRun = false;
     bool json = false;
     CliArgs files;
@@ -72,11 +78,15 @@ QString checkOptions(const CliParser &parser, RenameOptions &o)
             return QStringLiteral("--mode needs one of format, capitalize, remove-numbers, remove-underscore");
         o.mode = *mode;
     }
-    if (parser.isSet("words")) {
+    if (parser.isSet("words") && parser.value("words") == QLatin1String("auto")) {
+        if (o.mode != NamingMode::Format)
+            return QStringLiteral("--words only applies to --mode format");
+        o.autoWords = true;
+    } else if (parser.isSet("words")) {
         bool ok = false;
         const int words = parser.value("words").toInt(&ok);
         if (!ok || words < 1 || words > 32767)
-            return QStringLiteral("--words needs a whole number from 1 to 32767");
+            return QStringLiteral("--words needs a whole number from 1 to 32767, or auto");
         if (o.mode != NamingMode::Format)
             return QStringLiteral("--words only applies to --mode format");
         o.words = words;
@@ -163,7 +173,16 @@ RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io
     }
     TerminalDialogs dialogs(io);
     AskingCountSource counts(dialogs);
-    return RenamePlan::build(sources, options.mode, counts);
+    if (!options.autoWords)
+        return RenamePlan::build(sources, options.mode, counts);
+    TagCountSuggestion tags;
+    AutoCountSource suggested(tags, counts);
+    RenamePlan plan;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        suggested.setFile(files.at(i));
+        plan.add(sources.at(i), options.mode, suggested);
+    }
+    return plan;
 }
 
 // Applies the whole plan; true when nothing failed. What the files are was learnt just

@@ -10,8 +10,10 @@ std::optional<int> AskingCountSource::wordCount(const QString &oldName, const QS
 {
     const QString answer = m_dialogs.askText(prompt(oldName, workingName),
                                              QCoreApplication::translate("AskingCountSource", "User Input Required"),
-                                             QStringLiteral("1"));
+                                             offeredAnswer(workingName));
     const std::optional<int> count = ParseCountAnswer(answer);
+    if (count)
+        m_previous = count;
     if (!count || !m_store)
         return count;
     // A count that could not be stored would be replayed as another file's: the entry
@@ -20,6 +22,14 @@ std::optional<int> AskingCountSource::wordCount(const QString &oldName, const QS
     if (m_error)
         return std::nullopt;
     return count;
+}
+
+QString AskingCountSource::offeredAnswer(const QString &workingName) const
+{
+    std::optional<int> offered;
+    if (m_suggestion && !m_file.isEmpty())
+        offered = m_suggestion->suggest(m_file, workingName);
+    return QString::number(offered.value_or(m_previous.value_or(1)));
 }
 
 ErrorInfo AskingCountSource::takeError()

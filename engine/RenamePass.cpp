@@ -143,8 +143,10 @@ void RenamePass::buildPreview(const QList<FileRef> &files, NamingMode mode)
     // Left-over answers of an earlier run would be replayed as this preview's.
     m_store.remove();
     AskingCountSource counts(m_dialogs, &m_store);
+    counts.setSuggestion(m_suggestion);
     m_plan = {};
     for (const FileRef &file : files) {
+        counts.setFile(file.dir.native() + file.name.native());
         m_plan.add(file, mode, counts);
         if (const ErrorInfo error = counts.takeError())
             showError(error);

@@ -4,6 +4,7 @@
 
 #include "AnswerStore.h"
 #include "AppFolder.h"
+#include "CountSuggestion.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
 #include "NameDecoder.h"
@@ -45,6 +46,9 @@ public:
 
     // How names that are not UTF-8 are shown and proposed (Windows-1252 unless set).
     void setNameDecoder(const NameDecoder &decoder) { m_decoder = decoder; }
+
+    // What the files' tags suggest as the count prompt's answer; none unless set.
+    void setCountSuggestion(CountSuggestion *suggestion) { m_suggestion = suggestion; }
 
     // lstFiles: the entries' texts, their selection, and the entries themselves.
     QStringList lstFiles() const;
@@ -91,4 +95,5 @@ private:
     QStringList m_sCmdFiles;
     bool m_bPreview = false;
     Outcome m_outcome;
+    CountSuggestion *m_suggestion = nullptr;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
+#include "Id3v1Record.h"
 #include "RawProcess.h"
 #include "TempDir.h"
 
@@ -128,6 +129,19 @@ TEST_F(RenameCommandTest, MoreThanTwentyFilesAreAllHandled)
     EXPECT_TRUE(dir.exists(QStringLiteral("Song 29.mp3")));
 }
 
+TEST_F(RenameCommandTest, WordsAutoAsksOnlyForFilesWhoseTagSuggestsNothing)
+{
+    Id3v1Record tag;
+    tag.artist = QStringLiteral("The Owls");
+    dir.write(QStringLiteral("the_owls-blue sky.mp3"), QByteArray(400, 'x') + tag.render());
+    dir.write(QStringLiteral("x y.mp3"));
+    const CliRun r = rename({QStringLiteral("-n"), QStringLiteral("--words"), QStringLiteral("auto"),
+                             QStringLiteral("the_owls-blue sky.mp3"), QStringLiteral("x y.mp3")});
+    EXPECT_EQ(r.out, QStringLiteral("the_owls-blue sky.mp3 -> (The Owls) Blue Sky.mp3\nx y.mp3 -> Empty\n"));
+    EXPECT_EQ(r.err, QStringLiteral("Enter the number of words in artists/groups name: \nx y.mp3\nCurrent file name: (X Y.mp3\n"));
+    EXPECT_EQ(r.status, 0);
+}
+
 TEST_F(RenameCommandTest, DryRunReportsTakenNamesOnStandardErrorOnly)
 {
     for (const char *name : {"a_b.mp3", "a-b.mp3", "c_d.mp3", "(C) D.mp3", "e_f.mp3"})
@@ -212,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Usage{{"--mode"}, "--mode needs"}, Usage{{"--words", "0", "a.mp3"}, "--words needs"},
                       Usage{{"--words", "2.5", "a.mp3"}, "--words needs"}, Usage{{"--words", "40000", "a.mp3"}, "--words needs"},
                       Usage{{"--words"}, "--words needs"}, Usage{{"--bogus", "a.mp3"}, "unknown option '--bogus'"},
-                      Usage{{"--mode", "capitalize", "--words", "2", "a.mp3"}, "--words only applies"}));
+                      Usage{{"--mode", "capitalize", "--words", "2", "a.mp3"}, "--words only applies"},
+                      Usage{{"--mode", "capitalize", "--words", "auto", "a.mp3"}, "--words only applies"}));
 
 TEST_F(RenameCommandTest, HelpVersionAndDoubleDash)
 {

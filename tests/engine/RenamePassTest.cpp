@@ -83,6 +83,32 @@ protected:
     RenamePass pass{host, dialogs, AppFolder(app.path()), fs};
 };
 
+// The prompt offers the tag's count, else the previous usable answer, else 1; what the
+// user types is what counts.
+TEST_F(RenamePassTest, PromptOffersTheSuggestionThenThePreviousAnswer)
+{
+    class OneTaggedFile : public CountSuggestion
+    {
+    public:
+        std::optional<int> suggest(const QByteArray &path, const QString &) override
+        {
+            return path.endsWith("/c d.mp3") ? std::optional(3) : std::nullopt;
+        }
+    } tags;
+    pass.setCountSuggestion(&tags);
+    select({QStringLiteral("a b.mp3"), QStringLiteral("b c.mp3"), QStringLiteral("c d.mp3"), QStringLiteral("d e.mp3"),
+            QStringLiteral("e f.mp3")});
+    for (const char *typed : {"x", "2", "4", "", "5"})
+        dialogs.answer(QString::fromUtf8(typed));
+    pass.DoIt();
+    QStringList offered;
+    for (const ScriptedDialogs::Prompt &p : dialogs.prompts())
+        offered << p.defaultText;
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("4"),
+                                    QStringLiteral("4")}));
+    EXPECT_EQ(store(), "2\r\n4\r\n5\r\n");
+}
+
 TEST_F(RenamePassTest, PreviewAsksStoresAndShowsThenRenameAppliesAndReturnsToBrowsing)
 {
     select({QStringLiteral("the_owls-blue sky.MP3"), QStringLiteral("b_c d.mp3")});
