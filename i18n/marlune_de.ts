@@ -143,6 +143,21 @@ Aktueller Dateiname: </translation>
     </message>
 </context>
 <context>
+    <name>PlanConflict</name>
+    <message>
+        <source>already exists</source>
+        <translation>existiert bereits</translation>
+    </message>
+    <message>
+        <source>also proposed for %1</source>
+        <translation>auch für %1 vorgeschlagen</translation>
+    </message>
+    <message>
+        <source>is the current name of %1</source>
+        <translation>ist der jetzige Name von %1</translation>
+    </message>
+</context>
+<context>
     <name>Playfile</name>
     <message>
         <source>The path to the Winamp application entered under prefrences is invalid. Please enter the correct path.</source>

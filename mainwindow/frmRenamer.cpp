@@ -60,6 +60,7 @@ frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget 
     setObjectName(QStringLiteral("frmRenamer"));
     m_pass = std::make_unique<RenamePass>(*this, *m_services.dialogs, *m_services.appFolder);
     m_pass->setNameDecoder(m_services.names);
+    m_pass->setCountSuggestion(&m_countSuggestion);
     setInnerSize(7275, 4875);
     addMenuBar();
     setTitle(tr("Marlune"));
@@ -226,6 +227,17 @@ void frmRenamer::showPreviewEntries(const QStringList &texts)
     lstFiles->clear();
     lstFiles->addItems(texts);
     m_fillingPreview = false;
+}
+
+void frmRenamer::showPreviewConflicts(const QStringList &reasons)
+{
+    for (int i = 0; i < reasons.size() && i < lstFiles->count(); ++i) {
+        if (reasons.at(i).isEmpty())
+            continue;
+        QListWidgetItem *item = lstFiles->item(i);
+        item->setForeground(Qt::red);
+        item->setToolTip(reasons.at(i));
+    }
 }
 
 // --- settings --------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "RenameHost.h"
 #include "RenamePass.h"
 #include "RenamerMenus.h"
+#include "TagCountSuggestion.h"
 #include "TagHost.h"
 
 #include <functional>
@@ -78,6 +79,8 @@ public:
     void EnableControls(bool enabled) override;
     void refreshFileList() override { File1->refresh(); }
     void showPreviewEntries(const QStringList &texts) override;
+    // A conflicting entry is shown in red, its reason as the tooltip.
+    void showPreviewConflicts(const QStringList &reasons) override;
 
     // --- TagHost -------------------------------------------------------------------
     QString filePath() const override { return File1->path(); }
@@ -166,6 +169,7 @@ private:
 
     Services m_services;
     RenamerMenus m_menus;
+    TagCountSuggestion m_countSuggestion;
     std::unique_ptr<RenamePass> m_pass;
     TrayPresence *m_trayPresence;
     bool m_fillingPreview = false;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
+#include "Id3v1Record.h"
 #include "MainWindowFixture.h"
 #include "PictureButtonBar.h"
 
@@ -116,6 +117,33 @@ TEST_F(RenameThroughWindow, SelectionInThePreviewListReachesThePass)
     for (const RenamePass::Entry &entry : main.pass().entries())
         selected.push_back(entry.selected);
     EXPECT_EQ(selected, (std::vector<bool>{true, false, true}));
+}
+
+// The prompt offers the tagged file's artist word count; an entry whose new name is
+// taken shows red with the reason, a free one stays as it was.
+TEST_F(RenameThroughWindow, PreviewOffersTheTagsCountAndMarksTakenNames)
+{
+    Id3v1Record tag;
+    tag.artist = QStringLiteral("The Owls");
+    temp.write(QStringLiteral("music/the_owls-blue sky.mp3"), QByteArray(200, 'x') + tag.render());
+    touch(QStringLiteral("(The Owls) Blue Sky.mp3"));
+    touch(QStringLiteral("x_y.mp3"));
+    frmRenamer &main = open();
+    main.show();
+    ASSERT_EQ(main.File1->list(1), QStringLiteral("the_owls-blue sky.mp3"));
+    clickRow(main.File1, 1);
+    clickRow(main.File1, 2, Qt::ControlModifier);
+    dialogs.answer(QStringLiteral("2"));
+    dialogs.answer(QStringLiteral("1"));
+    pressButton(main, 2, 0);
+
+    ASSERT_EQ(dialogs.prompts().size(), 2);
+    EXPECT_EQ(dialogs.prompts().at(0).defaultText, QStringLiteral("2"));
+    ASSERT_EQ(items(main.lstFiles), QStringList({"(The Owls) Blue Sky.mp3", "(X) Y.mp3"}));
+    EXPECT_EQ(main.lstFiles->item(0)->foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(main.lstFiles->item(0)->toolTip(), QStringLiteral("already exists"));
+    EXPECT_NE(main.lstFiles->item(1)->foreground().color(), QColor(Qt::red));
+    EXPECT_TRUE(main.lstFiles->item(1)->toolTip().isEmpty());
 }
 
 } // namespace
