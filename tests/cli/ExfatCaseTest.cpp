@@ -178,4 +178,16 @@ TEST_F(ExfatCase, CommandLineRenamesCaseOnlyChangesOnTheStick)
     EXPECT_EQ(read(QStringLiteral("Abc Def.mp3")), "A");
 }
 
+// The folder ignores case: another file's other spelling is taken, the file's own is not.
+TEST_F(ExfatCase, DryRunFindsNamesTakenInAnotherLetterCase)
+{
+    write(QStringLiteral("a_b.mp3"), "A");
+    write(QStringLiteral("(a) b.MP3"), "B");
+    write(QStringLiteral("(c) d.mp3"), "C");
+    RawProcess cli{MARLUNE_CLI_PATH, m_folder.toUtf8(), {}};
+    const RawProcess::Result r = cli.run({"rename", "-n", "--words", "1", "a_b.mp3", "(c) d.mp3"});
+    EXPECT_EQ(r.out, "a_b.mp3 -> (A) B.mp3\n(c) d.mp3 -> (C) D.mp3\n");
+    EXPECT_EQ(r.err, "marlune-cli: (A) B.mp3: already exists\n");
+}
+
 } // namespace
