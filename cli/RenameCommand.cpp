@@ -18,7 +18,8 @@
 namespace {
 
 const char *const kRenameUsage =
-    "Usage: marlune-cli rename [--mode MODE] [--words N|auto] [-n|--dry-run] [--json] [--] FILE...\n"
+    "Usage: marlune-cli rename [--mode MODE] [--words N|auto] [-n|--dry-run] [--json]\n"
+    "                          [--] FILE...\n"
     "\n"
     "Shows each FILE's new name as 'OLD -> NEW', then renames the files (never\n"
     "replacing an existing file). NEW is 'Empty' when no word count was given.\n"

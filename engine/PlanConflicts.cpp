@@ -34,7 +34,7 @@ void PlanConflicts::FirstTwo::add(qsizetype entry)
 {
     if (first < 0)
         first = entry;
-    else if (second < 0)
+    else if (second < 0 && entry != first)
         second = entry;
 }
 
