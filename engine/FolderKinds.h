@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "FolderIndex.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -28,11 +29,12 @@ public:
     FileSystem::Kind kind(const QByteArray &path);
 
 private:
-    const FileSystem::Listing *listing(const QByteArray &folder);
+    const FolderIndex *listing(const QByteArray &folder);
+    FileSystem::Kind kindIn(const QByteArray &folder, std::string_view name, const QByteArray &path);
 
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
-    QHash<QByteArray, std::optional<FileSystem::Listing>> m_listings;
+    QHash<QByteArray, std::optional<FolderIndex>> m_listings;
     // The folder asked about last, which the next name shares in a batch.
-    QHash<QByteArray, std::optional<FileSystem::Listing>>::iterator m_last = m_listings.end();
+    QHash<QByteArray, std::optional<FolderIndex>>::iterator m_last = m_listings.end();
 };
