@@ -135,10 +135,7 @@ CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
 // The plan of the given files: counts from --words, or asked on the terminal.
 RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io)
 {
-    QList<RenamePlan::Source> sources;
-    sources.reserve(files.size());
-    for (const QByteArray &file : files)
-        sources.append(RenamePlan::sourceOf(file, io.names));
+    const QList<RenamePlan::Source> sources = RenamePlan::sourcesOf(files, io.names);
     if (options.words) {
         FixedCountSource counts(options.words);
         return RenamePlan::build(sources, options.mode, counts);
@@ -146,6 +143,24 @@ RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io
     TerminalDialogs dialogs(io);
     AskingCountSource counts(dialogs);
     return RenamePlan::build(sources, options.mode, counts);
+}
+
+// One 'OLD -> NEW' line per entry, handed to the stream in large pieces: a stream
+// operator per piece costs more than the text it writes.
+void showProposals(const RenamePlan &plan, QTextStream &out)
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    QString lines;
+    lines.reserve(kPiece + 1024);
+    for (const PlanEntry &entry : plan.entries()) {
+        lines.append(entry.source.text()).append(QLatin1String(" -> ")).append(entry.proposal).append(u'\n');
+        if (lines.size() >= kPiece) {
+            out << lines;
+            lines.resize(0); // keeps the room
+        }
+    }
+    out << lines;
+    out.flush();
 }
 
 // Applies the whole plan; true when nothing failed. What the files are was learnt just
@@ -183,9 +198,7 @@ int runRename(const CliArgs &args, CliIo &io)
     const CliArgs files = existingFiles(options.files, kinds, io);
     const bool allFound = files.size() == options.files.size();
     RenamePlan plan = planFor(files, options, io);
-    for (const PlanEntry &entry : plan.entries())
-        io.out << entry.source.text() << " -> " << entry.proposal << '\n';
-    io.out.flush();
+    showProposals(plan, io.out);
     if (options.dryRun || plan.isEmpty())
         return allFound ? CliOk : CliFailed;
     const bool asked = options.mode == NamingMode::Format && !options.words;

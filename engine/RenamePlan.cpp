@@ -31,7 +31,7 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
 {
     PlanResult result{index, PlanEntry::State::Changed, {}};
     // The user confirmed the proposal; anything else is not what they agreed to.
-    if (RenamePlan::target(entry) != entry.proposal) {
+    if (!RenamePlan::targetIsProposal(entry)) {
         result.rename.failure = RenameFailure::Other;
     } else {
         // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
@@ -54,10 +54,22 @@ bool isDue(const PlanEntry &entry)
 
 RenamePlan::Source RenamePlan::sourceOf(const QByteArray &path, const NameDecoder &decoder)
 {
-    qsizetype p = path.size() - 1;
-    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
-        --p;
-    return {decoder.decode(path.left(p + 1)), decoder.decode(path.mid(p + 1))};
+    const qsizetype start = nameStart(path);
+    return {decoder.decode(path.left(start)), decoder.decode(path.mid(start))};
+}
+
+QList<RenamePlan::Source> RenamePlan::sourcesOf(const QList<QByteArray> &paths, const NameDecoder &decoder)
+{
+    QList<Source> sources;
+    sources.reserve(paths.size());
+    for (const QByteArray &path : paths) {
+        const qsizetype start = nameStart(path);
+        const bool sameFolder = !sources.isEmpty() && sources.constLast().dir.native().size() == start
+            && path.startsWith(sources.constLast().dir.native());
+        sources.append({sameFolder ? sources.constLast().dir : decoder.decode(path.left(start)),
+                        decoder.decode(path.mid(start))});
+    }
+    return sources;
 }
 
 RenamePlan RenamePlan::build(const QList<Source> &files, NamingMode mode, CountSource &counts)
@@ -120,9 +132,22 @@ QString RenamePlan::target(const PlanEntry &entry)
     return ApplyNamingMode(entry.mode, entry.proposal, source);
 }
 
+bool RenamePlan::targetIsProposal(const PlanEntry &entry)
+{
+    switch (entry.mode) {
+    case NamingMode::Format:
+        return FormatNameKeeps(entry.proposal, entry.count.value_or(0));
+    case NamingMode::Capitalize:
+        return CapitalizeOnlyKeeps(entry.proposal);
+    default:
+        return target(entry) == entry.proposal;
+    }
+}
+
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
 {
     QList<QByteArray> folders;
+    folders.reserve(plan.size());
     for (const PlanEntry &entry : plan.entries()) {
         if (isDue(entry))
             folders.append(entry.dir.native());
@@ -137,6 +162,7 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs
                             const std::function<void(const PlanResult &)> &onEach)
 {
     QList<PlanResult> results;
+    results.reserve(plan.m_entries.size());
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
         if (!isDue(entry))

@@ -63,6 +63,8 @@ public:
     // Splits a path given as an argument into folder and name; a double quote is part
     // of the name there. Separators are ASCII, so the bytes split where the text would.
     static Source sourceOf(const QByteArray &path, const NameDecoder &decoder);
+    // The same for many paths; paths of one folder in a row share its decoded form.
+    static QList<Source> sourcesOf(const QList<QByteArray> &paths, const NameDecoder &decoder);
 
     static RenamePlan build(const QList<Source> &files, NamingMode mode, CountSource &counts);
     // Proposes a name for one more file, asking counts for a word count when the mode needs one.
@@ -83,6 +85,9 @@ public:
     // The new name made again from the proposal with the entry's count: the proposal
     // itself while nothing changed, as the modes are stable on their own output.
     static QString target(const PlanEntry &entry);
+    // Whether target(entry) is the proposal, for the common modes found without
+    // building the target.
+    static bool targetIsProposal(const PlanEntry &entry);
 
 private:
     friend QList<PlanResult> applyPlan(RenamePlan &, FolderKinds &, FileSystem &,
