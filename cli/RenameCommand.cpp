@@ -11,6 +11,8 @@
 #include "RenamePass.h"
 #include "RenamePlan.h"
 
+#include <algorithm>
+
 namespace {
 
 const char *const kRenameUsage =
@@ -109,14 +111,22 @@ private:
 
 // Keeps the regular files, reporting the others. Relative paths stay relative: the
 // bytes given are the name, whatever the current folder's own name is.
+// The list given comes back as it is when every FILE is one, so a batch keeps one list.
 CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
 {
     CliArgs existing;
-    existing.reserve(files.size());
-    for (const QByteArray &file : files) {
-        switch (kinds.kind(file)) {
+    bool allFiles = true;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QByteArray &file = files.at(i);
+        const FileSystem::Kind kind = kinds.kind(file);
+        if (kind != FileSystem::Kind::File && allFiles) {
+            existing = files.first(i);
+            allFiles = false;
+        }
+        switch (kind) {
         case FileSystem::Kind::File:
-            existing.append(file);
+            if (!allFiles)
+                existing.append(file);
             break;
         case FileSystem::Kind::Folder:
             cliError(io, io.names.text(file) + QStringLiteral(": is a folder, not a file"));
@@ -129,31 +139,38 @@ CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
             break;
         }
     }
-    return existing;
+    return allFiles ? files : existing;
 }
 
 // The plan of the given files: counts from --words, or asked on the terminal.
 RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io)
 {
-    const QList<RenamePlan::Source> sources = RenamePlan::sourcesOf(files, io.names);
     if (options.words) {
         FixedCountSource counts(options.words);
-        return RenamePlan::build(sources, options.mode, counts);
+        return RenamePlan::build(files, io.names, options.mode, counts);
     }
     TerminalDialogs dialogs(io);
     AskingCountSource counts(dialogs);
-    return RenamePlan::build(sources, options.mode, counts);
+    return RenamePlan::build(files, io.names, options.mode, counts);
 }
 
 // One 'OLD -> NEW' line per entry, handed to the stream in large pieces: a stream
 // operator per piece costs more than the text it writes.
 void showProposals(const RenamePlan &plan, QTextStream &out)
 {
-    constexpr qsizetype kPiece = 64 * 1024;
+    // The size of the stream's own buffer, which it writes out when full.
+    constexpr qsizetype kPiece = 16 * 1024;
     QString lines;
     lines.reserve(kPiece + 1024);
     for (const PlanEntry &entry : plan.entries()) {
-        lines.append(entry.source.text()).append(QLatin1String(" -> ")).append(entry.proposal).append(u'\n');
+        const QString &old = entry.source.text();
+        const qsizetype at = lines.size();
+        lines.resize(at + old.size() + 4 + entry.proposal.size() + 1);
+        QChar *o = lines.data() + at;
+        o = std::copy(old.cbegin(), old.cend(), o);
+        for (const char c : {' ', '-', '>', ' '})
+            *o++ = QLatin1Char(c);
+        *std::copy(entry.proposal.cbegin(), entry.proposal.cend(), o) = u'\n';
         if (lines.size() >= kPiece) {
             out << lines;
             lines.resize(0); // keeps the room
@@ -179,7 +196,7 @@ bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io)
     if (asked)
         applyPlan(plan, FileSystem::native(), report);
     else
-        applyPlan(plan, kinds, FileSystem::native(), report);
+        applyPlanEach(plan, kinds, FileSystem::native(), report);
     return allDone;
 }
 

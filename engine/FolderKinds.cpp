@@ -31,18 +31,31 @@ FolderKinds::FolderKinds(const QList<QByteArray> &folders, FileSystem &fs) : m_f
     }
 }
 
+FolderKinds::FolderKinds(QHash<QByteArray, qsizetype> namesPerFolder, FileSystem &fs)
+    : m_fs(fs), m_namesPerFolder(std::move(namesPerFolder))
+{
+}
+
 FolderKinds FolderKinds::ofPaths(const QList<QByteArray> &paths, FileSystem &fs)
 {
-    QList<QByteArray> folders;
-    folders.reserve(paths.size());
+    // Counted as the constructor counts, without a list of folders beside the paths.
+    QHash<QByteArray, qsizetype> namesPerFolder;
+    qsizetype run = 0;
+    QByteArray folder;
     for (const QByteArray &path : paths) {
-        if (!folders.isEmpty() && nameStart(path) == folders.constLast().size()
-            && path.startsWith(folders.constLast()))
-            folders.append(folders.constLast());
-        else
-            folders.append(path.left(nameStart(path)));
+        const qsizetype start = nameStart(path);
+        if (run > 0 && start == folder.size() && path.startsWith(folder)) {
+            ++run;
+            continue;
+        }
+        if (run > 0)
+            namesPerFolder[folder] += run;
+        folder = path.left(start);
+        run = 1;
     }
-    return FolderKinds(folders, fs);
+    if (run > 0)
+        namesPerFolder[folder] += run;
+    return FolderKinds(std::move(namesPerFolder), fs);
 }
 
 FileSystem::Kind FolderKinds::kind(const QByteArray &path)

@@ -29,6 +29,7 @@ public:
     FileSystem::Kind kind(const QByteArray &path);
 
 private:
+    FolderKinds(QHash<QByteArray, qsizetype> namesPerFolder, FileSystem &fs);
     const FolderIndex *listing(const QByteArray &folder);
     FileSystem::Kind kindIn(const QByteArray &folder, std::string_view name, const QByteArray &path);
 

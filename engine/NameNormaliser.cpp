@@ -92,12 +92,19 @@ bool capitalizePass(QStringView name, Emit emit)
     const char16_t *d = name.utf16();
     // One leading mark such as "(", "[" or "¿" must not keep the first word from being
     // capitalised.
-    const qsizetype first = QChar::isLetter(char32_t(CaseMapping::lower(d[0]))) ? 0 : 1;
-    for (qsizetype i = 0; i < name.size(); ++i) {
+    const char16_t lower0 = CaseMapping::lower(d[0]);
+    const bool letterFirst = QChar::isLetter(char32_t(lower0));
+    if (!emit(0, letterFirst ? CaseMapping::upper(lower0) : lower0))
+        return false;
+    if (name.size() > 1) {
+        const char16_t lower1 = CaseMapping::lower(d[1]);
+        if (!emit(1, letterFirst ? lower1 : CaseMapping::upper(lower1)))
+            return false;
+    }
+    for (qsizetype i = 2; i < name.size(); ++i) {
         const char16_t lower = CaseMapping::lower(d[i]);
         // Case mappings never make or take a space, so the input tells where they are.
-        const bool upper = i == first || (i >= 2 && d[i - 1] == kSpace);
-        if (!emit(i, upper ? CaseMapping::upper(lower) : lower))
+        if (!emit(i, d[i - 1] == kSpace ? CaseMapping::upper(lower) : lower))
             return false;
     }
     return true;

@@ -58,26 +58,27 @@ RenamePlan::Source RenamePlan::sourceOf(const QByteArray &path, const NameDecode
     return {decoder.decode(path.left(start)), decoder.decode(path.mid(start))};
 }
 
-QList<RenamePlan::Source> RenamePlan::sourcesOf(const QList<QByteArray> &paths, const NameDecoder &decoder)
-{
-    QList<Source> sources;
-    sources.reserve(paths.size());
-    for (const QByteArray &path : paths) {
-        const qsizetype start = nameStart(path);
-        const bool sameFolder = !sources.isEmpty() && sources.constLast().dir.native().size() == start
-            && path.startsWith(sources.constLast().dir.native());
-        sources.append({sameFolder ? sources.constLast().dir : decoder.decode(path.left(start)),
-                        decoder.decode(path.mid(start))});
-    }
-    return sources;
-}
-
 RenamePlan RenamePlan::build(const QList<Source> &files, NamingMode mode, CountSource &counts)
 {
     RenamePlan plan;
     plan.m_entries.reserve(files.size());
     for (const Source &file : files)
         plan.add(file, mode, counts);
+    return plan;
+}
+
+RenamePlan RenamePlan::build(const QList<QByteArray> &paths, const NameDecoder &decoder, NamingMode mode,
+                              CountSource &counts)
+{
+    RenamePlan plan;
+    plan.m_entries.reserve(paths.size());
+    NativeName folder;
+    for (const QByteArray &path : paths) {
+        const qsizetype start = nameStart(path);
+        if (folder.native().size() != start || !path.startsWith(folder.native()) || plan.isEmpty())
+            folder = decoder.decode(path.left(start));
+        plan.add({folder, decoder.decode(path.mid(start))}, mode, counts);
+    }
     return plan;
 }
 
@@ -162,14 +163,21 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs
                             const std::function<void(const PlanResult &)> &onEach)
 {
     QList<PlanResult> results;
-    results.reserve(plan.m_entries.size());
+    results.reserve(plan.size());
+    applyPlanEach(plan, kinds, fs, [&](const PlanResult &result) {
+        results.append(result);
+        if (onEach)
+            onEach(result);
+    });
+    return results;
+}
+
+void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                   const std::function<void(const PlanResult &)> &onEach)
+{
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
-        if (!isDue(entry))
-            continue;
-        results.append(applyEntry(entry, i, kinds, fs));
-        if (onEach)
-            onEach(results.constLast());
+        if (isDue(entry))
+            onEach(applyEntry(entry, i, kinds, fs));
     }
-    return results;
 }

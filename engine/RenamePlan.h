@@ -63,10 +63,12 @@ public:
     // Splits a path given as an argument into folder and name; a double quote is part
     // of the name there. Separators are ASCII, so the bytes split where the text would.
     static Source sourceOf(const QByteArray &path, const NameDecoder &decoder);
-    // The same for many paths; paths of one folder in a row share its decoded form.
-    static QList<Source> sourcesOf(const QList<QByteArray> &paths, const NameDecoder &decoder);
 
     static RenamePlan build(const QList<Source> &files, NamingMode mode, CountSource &counts);
+    // The same for paths given as arguments (sourceOf each); paths of one folder in a row
+    // share its decoded form, and no list of sources is kept beside the plan.
+    static RenamePlan build(const QList<QByteArray> &paths, const NameDecoder &decoder, NamingMode mode,
+                            CountSource &counts);
     // Proposes a name for one more file, asking counts for a word count when the mode needs one.
     const PlanEntry &add(const Source &file, NamingMode mode, CountSource &counts);
 
@@ -90,8 +92,8 @@ public:
     static bool targetIsProposal(const PlanEntry &entry);
 
 private:
-    friend QList<PlanResult> applyPlan(RenamePlan &, FolderKinds &, FileSystem &,
-                                       const std::function<void(const PlanResult &)> &);
+    friend void applyPlanEach(RenamePlan &, FolderKinds &, FileSystem &,
+                              const std::function<void(const PlanResult &)> &);
     QList<PlanEntry> m_entries;
 };
 
@@ -104,3 +106,7 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs = FileSystem::nativ
 // a moment ago and kept no one waiting since (a preview the user confirms takes minutes).
 QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs = FileSystem::native(),
                             const std::function<void(const PlanResult &)> &onEach = {});
+// The same without gathering the results, for a caller that takes each as it comes: a
+// batch of thousands then keeps no list of them.
+void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                   const std::function<void(const PlanResult &)> &onEach);
