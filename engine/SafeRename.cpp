@@ -71,9 +71,12 @@ int moveNoReplace(FileSystem &fs, const QByteArray &from, const QByteArray &to)
 }
 #endif
 
-// One allocation for a path; operator+ copies the folder and then grows the copy.
+// One allocation for a path, none for a name in the current folder (a command line's
+// usual FILE); operator+ copies the folder and then grows the copy.
 QByteArray joined(const QByteArray &folder, const QByteArray &name)
 {
+    if (folder.isEmpty())
+        return name;
     QByteArray path(folder.size() + name.size(), Qt::Uninitialized);
     std::copy(name.cbegin(), name.cend(), std::copy(folder.cbegin(), folder.cend(), path.begin()));
     return path;
