@@ -13,10 +13,9 @@
 namespace {
 
 // Building the application object loads the locale files and starts an event
-// dispatcher (80 of the 270 system calls of --version, and 1.4 ms of system time), for
-// nothing the tag, rename and genre commands, the help or the version use: Qt reads
-// names and streams as UTF-8 on Unix whatever the locale. Windows needs it for the
-// arguments.
+// dispatcher (80 of the 270 system calls of --version), for nothing the tag, rename and
+// genre commands, the help or the version use: Qt reads names and streams as UTF-8 on
+// Unix whatever the locale. Windows needs it for the arguments.
 bool needsApplication(int argc, char **argv)
 {
 #ifdef Q_OS_WIN
