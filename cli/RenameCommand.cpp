@@ -110,8 +110,8 @@ private:
 };
 
 // Keeps the regular files, reporting the others. Relative paths stay relative: the
-// bytes given are the name, whatever the current folder's own name is.
-// The list given comes back as it is when every FILE is one, so a batch keeps one list.
+// bytes given are the name, whatever the current folder's own name is. The list given
+// comes back as it is when every FILE is one, so a batch keeps one list.
 CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io)
 {
     CliArgs existing;

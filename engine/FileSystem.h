@@ -45,8 +45,9 @@ public:
     // reads nothing, so a file system without listings is asked name by name.
     virtual bool list(const QByteArray &folder, Listing &entries);
     // The same into a compact index, which a batch of thousands of names reads without
-    // an allocation per name. The default copies what list() gives, so a file system
-    // that only lists one way still serves both.
+    // an allocation per name; FolderKinds asks this one. The default copies what list()
+    // gives, so a file system that only lists one way still serves both; one that
+    // changes list() over another that overrides this (NativeFileSystem) changes both.
     virtual bool listInto(const QByteArray &folder, FolderIndex &entries);
     virtual QString describe(int code) const = 0;
 
