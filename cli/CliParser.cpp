@@ -16,7 +16,13 @@ bool CliParser::parse(const CliArgs &args)
         const QByteArray &arg = args.at(i);
         if (arg == "--") {
             // Before a sub-command it only ends this level's options.
-            (m_stopAtPlain ? m_rest : m_plain) += args.mid(i + 1);
+            CliArgs &into = m_stopAtPlain ? m_rest : m_plain;
+            // Taken whole when nothing came before: a batch's thousands of names are not
+            // copied twice.
+            if (into.isEmpty())
+                into = args.mid(i + 1);
+            else
+                into += args.mid(i + 1);
             return true;
         }
         if (!arg.startsWith('-') || arg == "-") {

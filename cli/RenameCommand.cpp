@@ -15,6 +15,8 @@
 #include "RenameJson.h"
 #include "TagCountSuggestion.h"
 
+#include <algorithm>
+
 namespace {
 
 const char *const kRenameUsage =
@@ -46,6 +48,9 @@ const char *const kRenameUsage =
     "\n"
     "Exit status: 0 all renamed, 1 a rename failed or a FILE is missing or no file,\n"
     "2 usage error.\n";
+
+// The FILEs that are not regular files: their place among the FILEs and why.
+using Refusals = QList<std::pair<qsizetype, QString>>;
 
 struct RenameOptions
 {
@@ -144,58 +149,92 @@ QString problemOf(FileSystem::Kind kind)
     return {};
 }
 
-// Keeps the regular files, reporting the others; problems gets one reason per FILE,
-// empty for those kept. Relative paths stay relative: the bytes given are the name,
-// whatever the current folder's own name is.
-CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io, QStringList &problems)
+// Keeps the regular files, reporting the others; refused gets each other FILE's place
+// and reason. Relative paths stay relative: the bytes given are the name, whatever the
+// current folder's own name is. The list given comes back as it is when every FILE is
+// one, so a batch keeps one list.
+CliArgs existingFiles(const CliArgs &files, FolderKinds &kinds, CliIo &io, Refusals &refused)
 {
     CliArgs existing;
-    existing.reserve(files.size());
-    for (const QByteArray &file : files) {
-        problems.append(problemOf(kinds.kind(file)));
-        if (problems.constLast().isEmpty())
-            existing.append(file);
-        else
-            cliError(io, io.names.text(file) + QStringLiteral(": ") + problems.constLast());
+    bool allFiles = true;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QByteArray &file = files.at(i);
+        const QString problem = problemOf(kinds.kind(file));
+        if (problem.isEmpty()) {
+            if (!allFiles)
+                existing.append(file);
+            continue;
+        }
+        if (allFiles) {
+            existing = files.first(i);
+            allFiles = false;
+        }
+        refused.append({i, problem});
+        cliError(io, io.names.text(file) + QStringLiteral(": ") + problem);
     }
-    return existing;
+    return allFiles ? files : existing;
 }
 
 // The plan of the given files: counts from --words, or asked on the terminal.
 RenamePlan planFor(const CliArgs &files, const RenameOptions &options, CliIo &io)
 {
-    QList<RenamePlan::Source> sources;
-    sources.reserve(files.size());
-    for (const QByteArray &file : files)
-        sources.append(RenamePlan::sourceOf(file, io.names));
     if (options.words) {
         FixedCountSource counts(options.words);
-        return RenamePlan::build(sources, options.mode, counts);
+        return RenamePlan::build(files, io.names, options.mode, counts);
     }
     TerminalDialogs dialogs(io);
     AskingCountSource counts(dialogs);
     if (!options.autoWords)
-        return RenamePlan::build(sources, options.mode, counts);
+        return RenamePlan::build(files, io.names, options.mode, counts);
     TagCountSuggestion tags;
     AutoCountSource suggested(tags, counts);
     RenamePlan plan;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        suggested.setFile(files.at(i));
-        plan.add(sources.at(i), options.mode, suggested);
+    for (const QByteArray &file : files) {
+        suggested.setFile(file);
+        plan.add(RenamePlan::sourceOf(file, io.names), options.mode, suggested);
     }
     return plan;
 }
 
+// One 'OLD -> NEW' line per entry, handed to the stream in large pieces: a stream
+// operator per piece costs more than the text it writes.
+void showProposals(const RenamePlan &plan, QTextStream &out)
+{
+    // The size of the stream's own buffer, which it writes out when full.
+    constexpr qsizetype kPiece = 16 * 1024;
+    QString lines;
+    lines.reserve(kPiece + 1024);
+    for (const PlanEntry &entry : plan.entries()) {
+        const QString &old = entry.source.text();
+        const qsizetype at = lines.size();
+        lines.resize(at + old.size() + 4 + entry.proposal.size() + 1);
+        QChar *o = lines.data() + at;
+        o = std::copy(old.cbegin(), old.cend(), o);
+        for (const char c : {' ', '-', '>', ' '})
+            *o++ = QLatin1Char(c);
+        *std::copy(entry.proposal.cbegin(), entry.proposal.cend(), o) = u'\n';
+        if (lines.size() >= kPiece) {
+            out << lines;
+            lines.resize(0); // keeps the room
+        }
+    }
+    out << lines;
+    out.flush();
+}
+
 // Applies the whole plan; true when nothing failed. What the files are was learnt just
 // before the preview, unless counts were asked for: the answers may have taken minutes,
-// so the folders are read again. results gets what each tried entry's rename did.
-bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io, QList<std::optional<PlanResult>> &results)
+// so the folders are read again. results, when given, gets what each tried entry's
+// rename did.
+bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io, QList<std::optional<PlanResult>> *results)
 {
     plan.selectAll();
-    results.resize(plan.size());
+    if (results)
+        results->resize(plan.size());
     bool allDone = true;
     const auto report = [&](const PlanResult &result) {
-        results[result.entry] = result;
+        if (results)
+            (*results)[result.entry] = result;
         if (result.state == PlanEntry::State::Renamed)
             return;
         allDone = false;
@@ -204,15 +243,8 @@ bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io, QList<st
     if (asked)
         applyPlan(plan, FileSystem::native(), report);
     else
-        applyPlan(plan, kinds, FileSystem::native(), report);
+        applyPlanEach(plan, kinds, FileSystem::native(), report);
     return allDone;
-}
-
-void printLines(const RenamePlan &plan, CliIo &io)
-{
-    for (const PlanEntry &entry : plan.entries())
-        io.out << entry.source.text() << " -> " << entry.proposal << '\n';
-    io.out.flush();
 }
 
 void printConflicts(const RenamePlan &plan, CliIo &io)
@@ -223,16 +255,18 @@ void printConflicts(const RenamePlan &plan, CliIo &io)
     }
 }
 
-// Every FILE in the order given: problems is empty for those that went into the plan,
-// whose entries come in the same order.
-void printJson(const RenameOptions &options, const QStringList &problems, const RenamePlan &plan,
+// Every FILE in the order given; those refused are not in the plan, whose entries
+// come in the order of the others.
+void printJson(const RenameOptions &options, const Refusals &refused, const RenamePlan &plan,
                const QList<std::optional<PlanResult>> &results, CliIo &io)
 {
     RenameJson json(io.names, !options.dryRun);
     qsizetype k = 0;
+    auto nextRefusal = refused.cbegin();
     for (qsizetype i = 0; i < options.files.size(); ++i) {
-        if (!problems.at(i).isEmpty()) {
-            json.addRefused(options.files.at(i), problems.at(i));
+        if (nextRefusal != refused.cend() && nextRefusal->first == i) {
+            json.addRefused(options.files.at(i), nextRefusal->second);
+            ++nextRefusal;
             continue;
         }
         json.addEntry(options.files.at(i), plan.entries().at(k), k < results.size() ? results.at(k) : std::nullopt);
@@ -254,22 +288,25 @@ int runRename(const CliArgs &args, CliIo &io)
         return usageError(io, problem, kRenameUsage);
 
     FolderKinds kinds = FolderKinds::ofPaths(options.files, FileSystem::native());
-    QStringList problems;
-    const CliArgs files = existingFiles(options.files, kinds, io, problems);
+    Refusals refused;
+    const CliArgs files = existingFiles(options.files, kinds, io, refused);
     const bool allFound = files.size() == options.files.size();
     RenamePlan plan = planFor(files, options, io);
-    PlanConflicts(kinds).mark(plan);
+    // Conflicts are shown, not enforced: a real run without --json has nowhere to show
+    // them, and the renames refuse a taken name themselves.
+    if (options.dryRun || options.json)
+        PlanConflicts(kinds).mark(plan);
     if (!options.json)
-        printLines(plan, io);
+        showProposals(plan, io.out);
     if (options.dryRun)
         printConflicts(plan, io);
     QList<std::optional<PlanResult>> results;
     bool allDone = true;
     if (!options.dryRun && !plan.isEmpty()) {
         const bool asked = options.mode == NamingMode::Format && !options.words;
-        allDone = apply(plan, kinds, asked, io, results);
+        allDone = apply(plan, kinds, asked, io, options.json ? &results : nullptr);
     }
     if (options.json)
-        printJson(options, problems, plan, results, io);
+        printJson(options, refused, plan, results, io);
     return allDone && allFound ? CliOk : CliFailed;
 }

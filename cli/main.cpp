@@ -13,10 +13,9 @@
 namespace {
 
 // Building the application object loads the locale files and starts an event
-// dispatcher (80 of the 270 system calls of --version), for nothing the tag and genre
-// commands, the help or the version use: Qt reads names and streams as UTF-8 on Unix
-// whatever the locale. The rest, rename above all, keep it; Windows needs it for the
-// arguments.
+// dispatcher (80 of the 270 system calls of --version), for nothing the tag, rename and
+// genre commands, the help or the version use: Qt reads names and streams as UTF-8 on
+// Unix whatever the locale. Windows needs it for the arguments.
 bool needsApplication(int argc, char **argv)
 {
 #ifdef Q_OS_WIN
@@ -31,7 +30,8 @@ bool needsApplication(int argc, char **argv)
     if (i >= argc)
         return false;
     const std::string_view first(argv[i]);
-    return !(first == "tag" || first == "genres" || first == "--version" || first == "-V" || first == "--help" || first == "-h");
+    return !(first == "tag" || first == "rename" || first == "genres" || first == "--version" || first == "-V"
+             || first == "--help" || first == "-h");
 #endif
 }
 
@@ -48,6 +48,7 @@ CliArgs rawArguments(int argc, char **argv)
 #else
     // argv outlives every command, so its bytes are not copied (a tag pass may get
     // thousands of names).
+    args.reserve(argc);
     for (int i = 1; i < argc; ++i)
         args.append(QByteArray::fromRawData(argv[i], qstrlen(argv[i])));
 #endif

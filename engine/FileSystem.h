@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class FolderIndex;
+
 // The few file-system calls a rename needs, behind an interface so tests can make them
 // fail the way a busy file, a locked folder or a read-only disk does, even as root.
 // Paths are native bytes (NativeName::native), never text re-encoded. Every call
@@ -42,6 +44,11 @@ public:
     // Reads the folder once into entries; false when it cannot be read. The default
     // reads nothing, so a file system without listings is asked name by name.
     virtual bool list(const QByteArray &folder, Listing &entries);
+    // The same into a compact index, which a batch of thousands of names reads without
+    // an allocation per name; FolderKinds asks this one. The default copies what list()
+    // gives, so a file system that only lists one way still serves both; one that
+    // changes list() over another that overrides this (NativeFileSystem) changes both.
+    virtual bool listInto(const QByteArray &folder, FolderIndex &entries);
     virtual QString describe(int code) const = 0;
 
     // The real file system. Stateless, so one shared instance is enough.

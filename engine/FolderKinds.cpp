@@ -2,28 +2,13 @@
 // Copyright The Marlune developers
 #include "FolderKinds.h"
 
-#include <cstring>
+#include "PathHelpers.h"
 
 namespace {
 
 // Below this many names a stat each costs no more calls than opening and reading the
 // folder, and never reads a large folder for one file.
 constexpr qsizetype kListFrom = 4;
-
-// Where the name starts: after the last separator, or at 0. A byte scan of its own, as a
-// batch splits thousands of paths and the shared test takes a QChar and a path style.
-qsizetype nameStart(const QByteArray &path)
-{
-#ifdef Q_OS_WIN
-    qsizetype p = path.size();
-    while (p > 0 && path.at(p - 1) != '/' && path.at(p - 1) != '\\')
-        --p;
-    return p;
-#else
-    const void *last = ::memrchr(path.constData(), '/', size_t(path.size()));
-    return last ? static_cast<const char *>(last) - path.constData() + 1 : 0;
-#endif
-}
 
 // A view of part of the path, copied only where it is kept.
 QByteArray view(const QByteArray &path, qsizetype from, qsizetype size)
@@ -46,42 +31,59 @@ FolderKinds::FolderKinds(const QList<QByteArray> &folders, FileSystem &fs) : m_f
     }
 }
 
+FolderKinds::FolderKinds(QHash<QByteArray, qsizetype> namesPerFolder, FileSystem &fs)
+    : m_fs(fs), m_namesPerFolder(std::move(namesPerFolder))
+{
+}
+
 FolderKinds FolderKinds::ofPaths(const QList<QByteArray> &paths, FileSystem &fs)
 {
-    QList<QByteArray> folders;
-    folders.reserve(paths.size());
+    // Counted as the constructor counts, without a list of folders beside the paths.
+    QHash<QByteArray, qsizetype> namesPerFolder;
+    qsizetype run = 0;
+    QByteArray folder;
     for (const QByteArray &path : paths) {
-        if (!folders.isEmpty() && nameStart(path) == folders.constLast().size()
-            && path.startsWith(folders.constLast()))
-            folders.append(folders.constLast());
-        else
-            folders.append(path.left(nameStart(path)));
+        const qsizetype start = nameStart(path);
+        if (run > 0 && start == folder.size() && path.startsWith(folder)) {
+            ++run;
+            continue;
+        }
+        if (run > 0)
+            namesPerFolder[folder] += run;
+        folder = path.left(start);
+        run = 1;
     }
-    return FolderKinds(folders, fs);
+    if (run > 0)
+        namesPerFolder[folder] += run;
+    return FolderKinds(std::move(namesPerFolder), fs);
 }
 
 FileSystem::Kind FolderKinds::kind(const QByteArray &path)
 {
     const qsizetype start = nameStart(path);
-    if (const FileSystem::Listing *entries = listing(view(path, 0, start))) {
-        const auto found = entries->constFind(view(path, start, path.size() - start));
-        if (found != entries->cend() && found->has_value())
-            return **found;
-    }
-    return m_fs.kind(path);
+    const std::string_view name(path.constData() + start, size_t(path.size() - start));
+    return kindIn(view(path, 0, start), name, path);
 }
 
 FileSystem::Kind FolderKinds::kind(const QByteArray &folder, const QByteArray &name)
 {
-    if (const FileSystem::Listing *entries = listing(folder)) {
-        const auto found = entries->constFind(name);
-        if (found != entries->cend() && found->has_value())
-            return **found;
+    if (const FolderIndex *entries = listing(folder)) {
+        if (const std::optional<FileSystem::Kind> kind = entries->typedKind({name.constData(), size_t(name.size())}))
+            return *kind;
     }
     return m_fs.kind(folder + name);
 }
 
-const FileSystem::Listing *FolderKinds::listing(const QByteArray &folder)
+FileSystem::Kind FolderKinds::kindIn(const QByteArray &folder, std::string_view name, const QByteArray &path)
+{
+    if (const FolderIndex *entries = listing(folder)) {
+        if (const std::optional<FileSystem::Kind> kind = entries->typedKind(name))
+            return *kind;
+    }
+    return m_fs.kind(path);
+}
+
+const FolderIndex *FolderKinds::listing(const QByteArray &folder)
 {
     if (m_last != m_listings.end() && m_last.key() == folder)
         return m_last->has_value() ? &**m_last : nullptr;
@@ -93,15 +95,19 @@ const FileSystem::Listing *FolderKinds::listing(const QByteArray &folder)
     return names(folder);
 }
 
-const FileSystem::Listing *FolderKinds::names(const QByteArray &folder)
+const FolderIndex *FolderKinds::names(const QByteArray &folder)
 {
     if (m_last != m_listings.end() && m_last.key() == folder)
         return m_last->has_value() ? &**m_last : nullptr;
     m_last = m_listings.find(folder);
     if (m_last == m_listings.end()) {
-        FileSystem::Listing entries;
+        FolderIndex entries;
+        // The batch's names are most of a folder worth a listing, mostly of a song's length.
+        const qsizetype expected = m_namesPerFolder.value(folder);
+        entries.reserve(expected, expected * 40);
         const QByteArray key(folder.constData(), folder.size()); // a copy: a view dies with its path
-        m_last = m_listings.insert(key, m_fs.list(key, entries) ? std::optional(std::move(entries)) : std::nullopt);
+        const bool read = m_fs.listInto(key, entries);
+        m_last = m_listings.emplace(key, read ? std::optional(std::move(entries)) : std::nullopt);
     }
     return m_last->has_value() ? &**m_last : nullptr;
 }

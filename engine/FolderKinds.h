@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "FolderIndex.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -28,14 +29,16 @@ public:
     FileSystem::Kind kind(const QByteArray &path);
     // The folder's names as one listing gives them, read now if no question has read it
     // yet, however few names were announced for it; null when it cannot be read.
-    const FileSystem::Listing *names(const QByteArray &folder);
+    const FolderIndex *names(const QByteArray &folder);
 
 private:
-    const FileSystem::Listing *listing(const QByteArray &folder);
+    FolderKinds(QHash<QByteArray, qsizetype> namesPerFolder, FileSystem &fs);
+    const FolderIndex *listing(const QByteArray &folder);
+    FileSystem::Kind kindIn(const QByteArray &folder, std::string_view name, const QByteArray &path);
 
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
-    QHash<QByteArray, std::optional<FileSystem::Listing>> m_listings;
+    QHash<QByteArray, std::optional<FolderIndex>> m_listings;
     // The folder asked about last, which the next name shares in a batch.
-    QHash<QByteArray, std::optional<FileSystem::Listing>>::iterator m_last = m_listings.end();
+    QHash<QByteArray, std::optional<FolderIndex>>::iterator m_last = m_listings.end();
 };

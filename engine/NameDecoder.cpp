@@ -11,6 +11,16 @@ namespace {
 constexpr QStringConverter::Flags kNameFlags =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
+// ASCII reads the same in UTF-8 and Latin-1, and Latin-1 needs no decoder: most names
+// of a large batch take this road. No early exit, so the loop runs a word at a time.
+bool isAscii(const QByteArray &bytes)
+{
+    unsigned char seen = 0;
+    for (const char c : bytes)
+        seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
+
 std::optional<QString> strictUtf8(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, kNameFlags);
@@ -64,6 +74,8 @@ NameDecoder NameDecoder::fromEnvironment(QString *unknown)
 
 QString NameDecoder::text(const QByteArray &native) const
 {
+    if (isAscii(native))
+        return QString::fromLatin1(native);
     if (std::optional<QString> text = strictUtf8(native))
         return *text;
     QStringDecoder legacy(m_encoding.constData(), kNameFlags);

@@ -24,6 +24,9 @@ QString CollapseSpaces(const QString &s);
 // Applied to its own output with the same count it returns that output unchanged.
 QString FormatName(const QString &name, CountSource &counts);
 QString FormatName(const QString &name, int wordCount);
+// Whether FormatName(text, wordCount) gives text back, found without building it: the
+// rename step checks every confirmed proposal this way.
+bool FormatNameKeeps(const QString &text, int wordCount);
 
 // FormatName's cleaned, lower-cased, capitalised text with the leading "(" (the name the
 // count dialog shows); empty when the name holds nothing but separators.
@@ -36,6 +39,8 @@ QString CloseArtist(const QString &workingName, int wordCount);
 // capitalised when it is a letter, otherwise the second: ‹[artist] - song.mp3› gives
 // ‹[Artist] - Song.mp3›, and a name in the program's form its first word.
 QString CapitalizeOnly(const QString &name);
+// Whether CapitalizeOnly(text) gives text back, found without building it.
+bool CapitalizeOnlyKeeps(const QString &text);
 // Digits become spaces (the last character is kept), spacing tidied.
 QString RemoveNumbers(const QString &name);
 // Underscores become spaces (the last character is kept), spacing tidied.

@@ -5,10 +5,10 @@
 #ifdef Q_OS_WIN
 #include <QDir>
 #else
+#include "FolderReader.h"
+
 #include <cerrno>
 #include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -35,24 +35,6 @@ QByteArray NativeDirectory::current()
 
 #else
 
-namespace {
-
-FileSystem::Kind kindOf(int dirFd, const dirent &entry)
-{
-    if (const std::optional<FileSystem::Kind> kind = NativeDirectory::kindOfEntryType(entry.d_type))
-        return *kind;
-    // Links are followed, as for any other name of a file; some file systems do not
-    // give the type at all.
-    struct stat st;
-    if (::fstatat(dirFd, entry.d_name, &st, 0) != 0)
-        return FileSystem::Kind::Other;
-    if (S_ISREG(st.st_mode))
-        return FileSystem::Kind::File;
-    return S_ISDIR(st.st_mode) ? FileSystem::Kind::Folder : FileSystem::Kind::Other;
-}
-
-} // namespace
-
 std::optional<FileSystem::Kind> NativeDirectory::kindOfEntryType(unsigned char type)
 {
     switch (type) {
@@ -71,16 +53,11 @@ std::optional<FileSystem::Kind> NativeDirectory::kindOfEntryType(unsigned char t
 QList<NativeDirectory::Entry> NativeDirectory::list(const QByteArray &folder)
 {
     QList<Entry> entries;
-    DIR *dir = ::opendir(folder.isEmpty() ? "." : folder.constData());
-    if (!dir)
-        return entries;
-    while (const dirent *entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
-        entries.append({name, kindOf(::dirfd(dir), *entry)});
+    FolderReader reader(folder);
+    while (reader.next()) {
+        if (!reader.isDotOrDotDot())
+            entries.append({QByteArray(reader.name().data(), qsizetype(reader.name().size())), reader.kind()});
     }
-    ::closedir(dir);
     return entries;
 }
 

@@ -2,7 +2,8 @@
 // Copyright The Marlune developers
 #include "NativeFileSystem.h"
 
-#include "NativeDirectory.h"
+#include "FolderIndex.h"
+#include "FolderReader.h"
 
 #ifdef Q_OS_WIN
 #include <string>
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -23,6 +23,17 @@ FileSystem::~FileSystem() = default;
 bool FileSystem::list(const QByteArray &, Listing &)
 {
     return false;
+}
+
+bool FileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
+{
+    Listing listing;
+    if (!list(folder, listing))
+        return false;
+    entries.reserve(listing.size(), 0);
+    for (auto it = listing.cbegin(); it != listing.cend(); ++it)
+        entries.add(std::string_view(it.key().constData(), size_t(it.key().size())), it.value());
+    return true;
 }
 
 FileSystem &FileSystem::native()
@@ -167,32 +178,36 @@ FileSystem::Kind NativeFileSystem::kind(const QByteArray &path)
 
 bool NativeFileSystem::listsName(const QByteArray &folder, const QByteArray &name)
 {
-    DIR *dir = ::opendir(folder.isEmpty() ? "." : n(folder));
-    if (!dir)
+    FolderReader reader(folder);
+    if (!reader.isOpen())
         return true;
-    bool listed = false;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (name == entry->d_name) {
-            listed = true;
-            break;
-        }
+    const std::string_view wanted(name.constData(), size_t(name.size()));
+    while (reader.next()) {
+        if (reader.name() == wanted)
+            return true;
     }
-    ::closedir(dir);
-    return listed;
+    return false;
 }
 
 bool NativeFileSystem::list(const QByteArray &folder, Listing &entries)
 {
-    DIR *dir = ::opendir(folder.isEmpty() ? "." : n(folder));
-    if (!dir)
+    FolderReader reader(folder);
+    if (!reader.isOpen())
         return false;
-    errno = 0;
-    while (const dirent *entry = ::readdir(dir))
-        entries.insert(QByteArray(entry->d_name), NativeDirectory::kindOfEntryType(entry->d_type));
+    while (reader.next())
+        entries.insert(QByteArray(reader.name().data(), qsizetype(reader.name().size())), reader.typedKind());
     // A listing cut short is not used at all: the names are then asked for one by one.
-    const bool complete = errno == 0;
-    ::closedir(dir);
-    return complete;
+    return !reader.failed();
+}
+
+bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
+{
+    FolderReader reader(folder);
+    if (!reader.isOpen())
+        return false;
+    while (reader.next())
+        entries.add(reader.name(), reader.typedKind());
+    return !reader.failed();
 }
 
 QString NativeFileSystem::describe(int code) const

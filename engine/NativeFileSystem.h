@@ -18,6 +18,7 @@ public:
     bool listsName(const QByteArray &folder, const QByteArray &name) override;
 #ifndef Q_OS_WIN
     bool list(const QByteArray &folder, Listing &entries) override;
+    bool listInto(const QByteArray &folder, FolderIndex &entries) override;
 #endif
     QString describe(int code) const override;
 };

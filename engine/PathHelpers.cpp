@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,31 @@ bool isPathSeparator(QChar c, PathStyle style)
 QChar nativeSeparator()
 {
     return resolved(PathStyle::Native) == PathStyle::Windows ? QChar(u'\\') : QChar(u'/');
+}
+
+qsizetype nameStart(const QByteArray &path)
+{
+#ifdef Q_OS_WIN
+    qsizetype p = path.size();
+    while (p > 0 && path.at(p - 1) != '/' && path.at(p - 1) != '\\')
+        --p;
+    return p;
+#else
+    // A byte scan of its own: a batch splits thousands of paths, and the shared test
+    // takes a QChar and a path style per byte.
+    const void *last = ::memrchr(path.constData(), '/', size_t(path.size()));
+    return last ? static_cast<const char *>(last) - path.constData() + 1 : 0;
+#endif
+}
+
+bool holdsSeparatorOrNul(const QByteArray &name)
+{
+    const auto holds = [&](char c) { return ::memchr(name.constData(), c, size_t(name.size())) != nullptr; };
+#ifdef Q_OS_WIN
+    if (holds('\\'))
+        return true;
+#endif
+    return holds('/') || holds('\0');
 }
 
 QString AddSlash(const QString &path, PathStyle style)

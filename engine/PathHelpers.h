@@ -11,6 +11,12 @@ enum class PathStyle { Native, Posix, Windows };
 bool isPathSeparator(QChar c, PathStyle style = PathStyle::Native);
 QChar nativeSeparator();
 
+// Where the name starts in a native path (bytes): after its last separator, or at 0.
+// Separators are ASCII, so the bytes split where the text would.
+qsizetype nameStart(const QByteArray &path);
+// Whether a native name holds a separator or a NUL byte, which no name of a file can.
+bool holdsSeparatorOrNul(const QByteArray &name);
+
 // path with the platform's separator appended unless it already ends with a separator.
 QString AddSlash(const QString &path, PathStyle style = PathStyle::Native);
 

@@ -23,6 +23,11 @@ QByteArray otherCase(const QByteArray &name)
     return changed ? out : QByteArray();
 }
 
+QByteArray bytesOf(std::string_view name)
+{
+    return QByteArray(name.data(), qsizetype(name.size()));
+}
+
 QByteArray targetOf(const PlanEntry &entry)
 {
     return NativeName::fromText(entry.proposal).native();
@@ -47,7 +52,7 @@ bool PlanConflicts::Folder::listed(const QByteArray &key) const
 {
     if (ignoresCase)
         return foldedListing.contains(key);
-    return listing && listing->contains(key);
+    return listing && listing->contains({key.constData(), size_t(key.size())});
 }
 
 PlanConflicts::PlanConflicts(FolderKinds &kinds, FileSystem &fs) : m_kinds(kinds), m_fs(fs) {}
@@ -101,19 +106,19 @@ PlanConflicts::Folder &PlanConflicts::folder(const QByteArray &dir)
     if (f.listing && probeIgnoresCase(dir, *f.listing)) {
         f.ignoresCase = true;
         f.foldedListing.reserve(f.listing->size());
-        for (auto name = f.listing->keyBegin(); name != f.listing->keyEnd(); ++name)
-            f.foldedListing.insert(folded(*name));
+        for (qsizetype i = 0; i < f.listing->size(); ++i)
+            f.foldedListing.insert(folded(bytesOf(f.listing->name(i))));
     }
     return *m_folders.insert(dir, std::move(f));
 }
 
 // A listed name asked for in the other letter case answers on a file system that
 // ignores case only. A folder whose names hold no ASCII letter is taken to respect case.
-bool PlanConflicts::probeIgnoresCase(const QByteArray &dir, const FileSystem::Listing &listing)
+bool PlanConflicts::probeIgnoresCase(const QByteArray &dir, const FolderIndex &listing)
 {
-    for (auto name = listing.keyBegin(); name != listing.keyEnd(); ++name) {
-        const QByteArray other = otherCase(*name);
-        if (!other.isEmpty() && !listing.contains(other))
+    for (qsizetype i = 0; i < listing.size(); ++i) {
+        const QByteArray other = otherCase(bytesOf(listing.name(i)));
+        if (!other.isEmpty() && !listing.contains({other.constData(), size_t(other.size())}))
             return m_fs.exists(dir + other);
     }
     return false;

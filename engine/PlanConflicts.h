@@ -36,7 +36,7 @@ private:
 
     struct Folder
     {
-        const FileSystem::Listing *listing = nullptr; // null: the folder cannot be read
+        const FolderIndex *listing = nullptr; // null: the folder cannot be read
         bool ignoresCase = false;
         QSet<QByteArray> foldedListing; // the listing's keys, only where case is ignored
         QHash<QByteArray, FirstTwo> sources;
@@ -47,7 +47,7 @@ private:
     };
 
     Folder &folder(const QByteArray &dir);
-    bool probeIgnoresCase(const QByteArray &dir, const FileSystem::Listing &listing);
+    bool probeIgnoresCase(const QByteArray &dir, const FolderIndex &listing);
     PlanConflict conflictOf(const RenamePlan &plan, qsizetype entry, const QByteArray &target);
 
     FolderKinds &m_kinds;

@@ -31,7 +31,7 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
 {
     PlanResult result{index, PlanEntry::State::Changed, {}};
     // The user confirmed the proposal; anything else is not what they agreed to.
-    if (RenamePlan::target(entry) != entry.proposal) {
+    if (!RenamePlan::targetIsProposal(entry)) {
         result.rename.failure = RenameFailure::Other;
     } else {
         // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
@@ -54,10 +54,8 @@ bool isDue(const PlanEntry &entry)
 
 RenamePlan::Source RenamePlan::sourceOf(const QByteArray &path, const NameDecoder &decoder)
 {
-    qsizetype p = path.size() - 1;
-    while (p >= 0 && !isPathSeparator(QLatin1Char(path.at(p))))
-        --p;
-    return {decoder.decode(path.left(p + 1)), decoder.decode(path.mid(p + 1))};
+    const qsizetype start = nameStart(path);
+    return {decoder.decode(path.left(start)), decoder.decode(path.mid(start))};
 }
 
 RenamePlan RenamePlan::build(const QList<Source> &files, NamingMode mode, CountSource &counts)
@@ -66,6 +64,21 @@ RenamePlan RenamePlan::build(const QList<Source> &files, NamingMode mode, CountS
     plan.m_entries.reserve(files.size());
     for (const Source &file : files)
         plan.add(file, mode, counts);
+    return plan;
+}
+
+RenamePlan RenamePlan::build(const QList<QByteArray> &paths, const NameDecoder &decoder, NamingMode mode,
+                              CountSource &counts)
+{
+    RenamePlan plan;
+    plan.m_entries.reserve(paths.size());
+    NativeName folder;
+    for (const QByteArray &path : paths) {
+        const qsizetype start = nameStart(path);
+        if (folder.native().size() != start || !path.startsWith(folder.native()) || plan.isEmpty())
+            folder = decoder.decode(path.left(start));
+        plan.add({folder, decoder.decode(path.mid(start))}, mode, counts);
+    }
     return plan;
 }
 
@@ -126,9 +139,22 @@ QString RenamePlan::target(const PlanEntry &entry)
     return ApplyNamingMode(entry.mode, entry.proposal, source);
 }
 
+bool RenamePlan::targetIsProposal(const PlanEntry &entry)
+{
+    switch (entry.mode) {
+    case NamingMode::Format:
+        return FormatNameKeeps(entry.proposal, entry.count.value_or(0));
+    case NamingMode::Capitalize:
+        return CapitalizeOnlyKeeps(entry.proposal);
+    default:
+        return target(entry) == entry.proposal;
+    }
+}
+
 QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::function<void(const PlanResult &)> &onEach)
 {
     QList<QByteArray> folders;
+    folders.reserve(plan.size());
     for (const PlanEntry &entry : plan.entries()) {
         if (isDue(entry))
             folders.append(entry.dir.native());
@@ -143,13 +169,21 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs
                             const std::function<void(const PlanResult &)> &onEach)
 {
     QList<PlanResult> results;
+    results.reserve(plan.size());
+    applyPlanEach(plan, kinds, fs, [&](const PlanResult &result) {
+        results.append(result);
+        if (onEach)
+            onEach(result);
+    });
+    return results;
+}
+
+void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                   const std::function<void(const PlanResult &)> &onEach)
+{
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
-        if (!isDue(entry))
-            continue;
-        results.append(applyEntry(entry, i, kinds, fs));
-        if (onEach)
-            onEach(results.constLast());
+        if (isDue(entry))
+            onEach(applyEntry(entry, i, kinds, fs));
     }
-    return results;
 }

@@ -67,6 +67,10 @@ public:
     static Source sourceOf(const QByteArray &path, const NameDecoder &decoder);
 
     static RenamePlan build(const QList<Source> &files, NamingMode mode, CountSource &counts);
+    // The same for paths given as arguments (sourceOf each); paths of one folder in a row
+    // share its decoded form, and no list of sources is kept beside the plan.
+    static RenamePlan build(const QList<QByteArray> &paths, const NameDecoder &decoder, NamingMode mode,
+                            CountSource &counts);
     // Proposes a name for one more file, asking counts for a word count when the mode needs one.
     const PlanEntry &add(const Source &file, NamingMode mode, CountSource &counts);
 
@@ -86,10 +90,13 @@ public:
     // The new name made again from the proposal with the entry's count: the proposal
     // itself while nothing changed, as the modes are stable on their own output.
     static QString target(const PlanEntry &entry);
+    // Whether target(entry) is the proposal, for the common modes found without
+    // building the target.
+    static bool targetIsProposal(const PlanEntry &entry);
 
 private:
-    friend QList<PlanResult> applyPlan(RenamePlan &, FolderKinds &, FileSystem &,
-                                       const std::function<void(const PlanResult &)> &);
+    friend void applyPlanEach(RenamePlan &, FolderKinds &, FileSystem &,
+                              const std::function<void(const PlanResult &)> &);
     QList<PlanEntry> m_entries;
 };
 
@@ -102,3 +109,7 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs = FileSystem::nativ
 // a moment ago and kept no one waiting since (a preview the user confirms takes minutes).
 QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs = FileSystem::native(),
                             const std::function<void(const PlanResult &)> &onEach = {});
+// The same without gathering the results, for a caller that takes each as it comes: a
+// batch of thousands then keeps no list of them.
+void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
+                   const std::function<void(const PlanResult &)> &onEach);

@@ -5,6 +5,7 @@
 #include "PathHelpers.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -70,15 +71,20 @@ int moveNoReplace(FileSystem &fs, const QByteArray &from, const QByteArray &to)
 }
 #endif
 
+// One allocation for a path, none for a name in the current folder (a command line's
+// usual FILE); operator+ copies the folder and then grows the copy.
+QByteArray joined(const QByteArray &folder, const QByteArray &name)
+{
+    if (folder.isEmpty())
+        return name;
+    QByteArray path(folder.size() + name.size(), Qt::Uninitialized);
+    std::copy(name.cbegin(), name.cend(), std::copy(folder.cbegin(), folder.cend(), path.begin()));
+    return path;
+}
+
 bool isValidTargetName(const QByteArray &name)
 {
-    if (name.isEmpty() || name == "." || name == "..")
-        return false;
-    for (const char c : name) {
-        if (c == '\0' || isPathSeparator(QLatin1Char(c)))
-            return false;
-    }
-    return true;
+    return !name.isEmpty() && name != "." && name != ".." && !holdsSeparatorOrNul(name);
 }
 
 std::optional<QString> utf8Text(const QByteArray &name)
@@ -196,8 +202,8 @@ RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, con
         return {};
     if (!isValidTargetName(newName))
         return {RenameFailure::Other, {kInvalidName, fs.describe(kInvalidName)}};
-    const QByteArray from = folder + oldName;
-    const QByteArray to = folder + newName;
+    const QByteArray from = joined(folder, oldName);
+    const QByteArray to = joined(folder, newName);
     if (const FileSystem::Kind kind = kindOf(); kind == FileSystem::Kind::Folder || kind == FileSystem::Kind::Other)
         return {RenameFailure::Other, notAFile(kind, fs)};
     const int code = moveNoReplace(fs, from, to);

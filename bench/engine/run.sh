@@ -8,6 +8,8 @@
 # the system calls per file of marlune-cli and the loop (strace -c).
 # Usage: run.sh [BUILD_DIR]. BEFORE=PATH adds an older marlune-cli to the same runs;
 # ROUNDS=N repeats the hyperfine run N times, so the commands alternate round by round.
+# With valgrind installed, the user-space instructions per file (callgrind) follow: the
+# figure the machine's load does not move.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -59,5 +61,32 @@ if command -v strace >/dev/null; then
   syscalls_per_file "marlune-cli rename" "$cli" rename --mode capitalize
   [ -z "$before" ] || syscalls_per_file "marlune-cli rename (before)" "$before" rename --mode capitalize
   syscalls_per_file "bare renameat2 loop" "$bare"
+fi
+
+# Instructions of one run over N files and over 1, in a folder in memory (tmpfs) so the
+# file system adds nothing: the difference divided by N - 1 is each further file's cost.
+instructions() {
+  (cd "$1" && valgrind --tool=callgrind --callgrind-out-file=/dev/null "${@:2}" -- * 2>&1 >/dev/null |
+    sed -n 's/.*Collected : \([0-9]*\).*/\1/p')
+}
+instructions_per_file() {
+  local label=$1 many one
+  shift
+  "$here/make_files.sh" "$memory/many" "$traced"
+  "$here/make_files.sh" "$memory/one" 1
+  many=$(instructions "$memory/many" "$@")
+  one=$(instructions "$memory/one" "$@")
+  printf '  %-40s %6d instructions per file (start-up %d)\n' "$label" $(((many - one) / (traced - 1))) "$one"
+}
+if command -v valgrind >/dev/null && [ -d /dev/shm ]; then
+  memory=$(mktemp -d /dev/shm/marlune-bench.XXXXXX)
+  trap 'rm -rf "$work" "$memory"' EXIT
+  echo "== rename: user-space instructions per file (callgrind over $traced files and over 1, tmpfs)"
+  for cli_binary in "$cli" ${before:+"$before"}; do
+    tag=$([ "$cli_binary" = "$cli" ] && echo now || echo before)
+    instructions_per_file "marlune-cli rename --mode capitalize, $tag" "$cli_binary" rename --mode capitalize
+    instructions_per_file "marlune-cli rename --words 1, $tag" "$cli_binary" rename --words 1
+  done
+  instructions_per_file "bare renameat2 loop" "$bare"
 fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

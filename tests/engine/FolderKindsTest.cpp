@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
+#include "FolderIndex.h"
 #include "FolderKinds.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -80,3 +83,28 @@ TEST(FolderKinds, TrustsATypedListingAndAsksForTheRestOneByOne)
 }
 
 } // namespace
+
+// The index must find every name of a folder byte for byte after growing many times,
+// and nothing that is only a prefix, an extension or another spelling of a name.
+TEST(FolderIndex, FindsEachNameExactlyAcrossGrowth)
+{
+    FolderIndex index;
+    std::vector<std::string> names;
+    for (int i = 0; i < 5000; ++i)
+        names.push_back("song " + std::to_string(i) + (i % 3 ? ".mp3" : ""));
+    names.push_back(std::string("\xe9t\xe9.mp3")); // a legacy name, not UTF-8
+    names.push_back("");
+    for (size_t i = 0; i < names.size(); ++i)
+        index.add(names[i], i % 4 == 3 ? std::nullopt : std::optional(Kind(i % 4)));
+    ASSERT_EQ(index.size(), qsizetype(names.size()));
+    for (size_t i = 0; i < names.size(); ++i) {
+        ASSERT_TRUE(index.contains(names[i])) << names[i];
+        ASSERT_EQ(index.typedKind(names[i]), i % 4 == 3 ? std::nullopt : std::optional(Kind(i % 4))) << names[i];
+    }
+    for (const char *absent : {"song 1.mp", "song 1.mp3 ", "Song 1.mp3", "song 10000", "song"})
+        EXPECT_FALSE(index.contains(absent)) << absent;
+
+    index.add("song 1.mp3", Kind::Folder); // read again: the latest kind counts
+    EXPECT_EQ(index.typedKind("song 1.mp3"), Kind::Folder);
+    EXPECT_EQ(index.size(), qsizetype(names.size()));
+}

@@ -207,6 +207,45 @@ TEST(NamingModes, SimpleModesAreTheirOwnFixedPoints)
     }
 }
 
+// The old capitalising steps one at a time: lower-case, trim, capitalise.
+QString referenceCapitalize(QString s)
+{
+    const UnicodeDataFile &data = UnicodeDataFile::instance();
+    for (QChar &c : s)
+        c = QChar(data.lower(c.unicode()));
+    s = trimSpaces(s);
+    if (s.isEmpty())
+        return s;
+    const qsizetype first = s[0].isLetter() ? 0 : 1;
+    if (first < s.size())
+        s[first] = QChar(data.upper(s[first].unicode()));
+    for (qsizetype i = 1; i + 1 < s.size(); ++i)
+        if (s[i] == u' ')
+            s[i + 1] = QChar(data.upper(s[i + 1].unicode()));
+    return s;
+}
+
+// The checks the rename step makes without building a name must agree with building it,
+// on names in and out of the program's form.
+TEST(NamingModes, KeepsChecksAgreeWithTheModes)
+{
+    ASSERT_TRUE(UnicodeDataFile::instance().loaded()) << UnicodeDataFile::instance().error().toStdString();
+    QRandomGenerator rng(77);
+    for (int i = 0; i < 5000; ++i) {
+        const QString name = randomName(rng);
+        const int n = int(rng.bounded(0, 4));
+        ASSERT_EQ(CapitalizeOnly(name), referenceCapitalize(name)) << name.toStdString();
+        for (const QString &text : {name, FormatName(name, std::max(n, 1)), CapitalizeOnly(name)}) {
+            ASSERT_EQ(FormatNameKeeps(text, n), FormatName(text, n) == text) << text.toStdString() << ' ' << n;
+            ASSERT_EQ(CapitalizeOnlyKeeps(text), CapitalizeOnly(text) == text) << text.toStdString();
+        }
+    }
+    EXPECT_TRUE(FormatNameKeeps(emptyProposal(), 0));
+    EXPECT_TRUE(FormatNameKeeps(QStringLiteral("(The Owls) Blue"), 2));
+    EXPECT_FALSE(FormatNameKeeps(QStringLiteral("(The Owls) Blue"), 1)); // the count changed since
+    EXPECT_FALSE(FormatNameKeeps(QStringLiteral("(The Owls) Blue"), 3));
+}
+
 TEST(NamingModes, ApplyPicksTheMode)
 {
     FixedCountSource two(2);

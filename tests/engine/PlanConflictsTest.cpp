@@ -14,6 +14,9 @@ class ListedFileSystem : public NativeFileSystem
 public:
     ListedFileSystem(QStringList names, bool ignoresCase) : m_names(std::move(names)), m_ignoresCase(ignoresCase) {}
 
+    // The index the folder check reads is filled from list(), so the fake is what it sees.
+    bool listInto(const QByteArray &folder, FolderIndex &entries) override { return FileSystem::listInto(folder, entries); }
+
     bool list(const QByteArray &, Listing &entries) override
     {
         ++lists;

@@ -112,6 +112,11 @@ public:
         ++listings;
         return FaultyFileSystem::list(folder, entries);
     }
+    bool listInto(const QByteArray &folder, FolderIndex &entries) override
+    {
+        ++listings;
+        return FaultyFileSystem::listInto(folder, entries);
+    }
     int kinds = 0;
     int listings = 0;
 };
