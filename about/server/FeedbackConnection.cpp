@@ -3,6 +3,7 @@
 #include "FeedbackConnection.h"
 
 #include "CommentEscaping.h"
+#include "LingeringClose.h"
 
 namespace {
 
@@ -63,10 +64,7 @@ void FeedbackConnection::complete()
 
 void FeedbackConnection::answer(const QByteArray &text)
 {
-    if (m_socket->state() != QAbstractSocket::ConnectedState)
-        return;
-    m_socket->write(text);
-    m_socket->disconnectFromHost();
+    answerThenLinger(m_socket, text);
 }
 
 void FeedbackConnection::ended()

@@ -3,6 +3,7 @@
 #include "MarluneServer.h"
 
 #include "FeedbackConnection.h"
+#include "LingeringClose.h"
 #include "PeerKey.h"
 
 #include <QDateTime>
@@ -84,11 +85,9 @@ void MarluneServer::serveUpdate()
 {
     while (QTcpSocket *socket = nextClient(m_update, m_updateLimit, QStringLiteral("update"))) {
         // Whatever a client sends is not part of the protocol; it is read and dropped.
-        connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->readAll(); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         armDeadline(socket);
-        socket->write(reply());
-        socket->disconnectFromHost();
+        answerThenLinger(socket, reply());
     }
 }
 
