@@ -10,6 +10,7 @@
 #include "NamingMode.h"
 #include "NativeName.h"
 #include "RenameHost.h"
+#include "RenameJournal.h"
 #include "RenamePlan.h"
 #include "SafeRename.h"
 
@@ -21,7 +22,8 @@
 // rename plan (one proposal per chosen file, asking word counts in the default mode and
 // keeping them in the answer store); the second renames the selected proposals and
 // returns to browsing. ClearPreview drops a preview. The pass drives the window through
-// its host: the captions, the browsing controls and the messages.
+// its host: the captions, the browsing controls and the messages. Every rename phase is
+// recorded in the rename journal beside the answer store's folder, so it can be undone.
 class RenamePass
 {
 public:
@@ -83,6 +85,7 @@ private:
     Dialogs &m_dialogs;
     AnswerStore m_store;
     FileSystem &m_fs;
+    RenameJournal m_journal;
     NameDecoder m_decoder;
     RenamePlan m_plan;
     QStringList m_sCmdFiles;
