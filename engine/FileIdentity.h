@@ -18,6 +18,11 @@ struct FileIdentity
 
     // The identity of what path names, links not followed; none when nothing is there.
     static std::optional<FileIdentity> of(const QByteArray &path);
+    // The same for a name in a folder opened once for many (a file descriptor on
+    // Unix, which spares walking the folder's path for each name).
+    static std::optional<FileIdentity> in(int folder, const QByteArray &name);
+    static int openFolder(const QByteArray &path);
+    static void closeFolder(int folder);
 
     friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
 };

@@ -39,18 +39,28 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
     QList<JournalEntry> entries;
     journalIndex.fill(-1, plan.size());
     QByteArray current;
+    QByteArray openDir;
+    int folder = -1;
     for (qsizetype i = 0; i < plan.size(); ++i) {
         const PlanEntry &p = plan.entries().at(i);
         if (!p.selected || p.state != PlanEntry::State::Proposed)
             continue;
+        if (folder < 0 || p.dir.native() != openDir) {
+            FileIdentity::closeFolder(folder);
+            openDir = p.dir.native();
+            folder = FileIdentity::openFolder(openDir);
+        }
         JournalEntry e;
         e.dir = absoluteFolder(p.dir.native(), current);
         e.oldName = p.source.native();
         e.newName = NativeName::fromText(p.proposal).native();
-        e.identity = FileIdentity::of(p.dir.native() + p.source.native()).value_or(FileIdentity{});
+        const std::optional<FileIdentity> identity =
+            folder >= 0 ? FileIdentity::in(folder, e.oldName) : FileIdentity::of(p.dir.native() + e.oldName);
+        e.identity = identity.value_or(FileIdentity{});
         journalIndex[i] = entries.size();
         entries.append(e);
     }
+    FileIdentity::closeFolder(folder);
     return entries;
 }
 

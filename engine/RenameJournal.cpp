@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <charconv>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -89,7 +90,7 @@ private:
 
     QString readLine(const QByteArray &line)
     {
-        const QList<QByteArray> f = line.split(' ');
+        const QList<QByteArray> f = line.split('\t');
         switch (m_stage) {
         case Stage::Header:
             return readHeader(f);
@@ -183,22 +184,51 @@ private:
     QByteArray m_dir;
 };
 
+void appendNumber(QByteArray &out, qint64 value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append('\t').append(digits, end - digits);
+}
+
+// Written straight into the intent: it is built for every file of a pass before the
+// first rename, so it stays within the renames' own budget.
+void appendField(QByteArray &out, const QByteArray &bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    out.append('\t');
+    for (const char c : bytes) {
+        const uchar u = uchar(c);
+        if (u < 0x20 || u == 0x7F || u == '%')
+            out.append('%').append(hex[u >> 4]).append(hex[u & 15]);
+        else
+            out.append(c);
+    }
+}
+
 QByteArray intentOf(int number, const QList<JournalEntry> &entries)
 {
-    QByteArray out = kMagic + ' ' + QByteArray::number(RenameJournal::kVersion) + '\n';
-    out += "pass " + QByteArray::number(number) + ' '
-        + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + ' '
+    QByteArray out = kMagic + '\t' + QByteArray::number(RenameJournal::kVersion) + '\n';
+    out += "pass\t" + QByteArray::number(number) + '\t'
+        + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + '\t'
         + QByteArray::number(entries.size()) + '\n';
     out.reserve(out.size() + entries.size() * 96);
     QByteArray dir;
     for (const JournalEntry &e : entries) {
         if (e.dir != dir) {
             dir = e.dir;
-            out += "d " + journalField(dir) + '\n';
+            out += 'd';
+            appendField(out, dir);
+            out += '\n';
         }
-        out += "e " + journalField(e.oldName) + ' ' + journalField(e.newName) + ' '
-            + QByteArray::number(e.identity.device) + ' ' + QByteArray::number(e.identity.inode) + ' '
-            + QByteArray::number(e.identity.size) + ' ' + QByteArray::number(e.identity.modifiedNs) + '\n';
+        out += 'e';
+        appendField(out, e.oldName);
+        appendField(out, e.newName);
+        appendNumber(out, qint64(e.identity.device));
+        appendNumber(out, qint64(e.identity.inode));
+        appendNumber(out, e.identity.size);
+        appendNumber(out, e.identity.modifiedNs);
+        out += '\n';
     }
     return out + "intent\n";
 }
@@ -221,9 +251,9 @@ QByteArray JournalPass::folder() const
 
 QByteArray journalField(const QByteArray &bytes)
 {
-    // Everything but letters, digits and -._~ is escaped: spaces, the separator,
-    // control characters and every byte above 127.
-    return bytes.toPercentEncoding("/");
+    QByteArray out;
+    appendField(out, bytes);
+    return out.mid(1);
 }
 
 std::optional<QByteArray> journalBytes(const QByteArray &field)
@@ -326,12 +356,22 @@ QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
 
 void RenameJournal::recordRenamed(qsizetype entry)
 {
-    append("r " + QByteArray::number(entry) + '\n');
+    m_pending += "r\t";
+    m_pending += QByteArray::number(entry);
+    m_pending += '\n';
+    if (++m_pendingCount < kRecordBatch)
+        return;
+    append(m_pending);
+    m_pending.clear();
+    m_pendingCount = 0;
 }
 
 QString RenameJournal::endPass()
 {
-    return finish("end\n");
+    // Not flushed: that would wait for every rename of the pass to reach the disk too,
+    // which costs as much as the renames. After a power cut an unflushed end makes the
+    // pass look cut off, and an undo then goes by the files' identities, as it must.
+    return finish("end\n", false);
 }
 
 QString RenameJournal::beginUndo(int number)
@@ -345,12 +385,12 @@ QString RenameJournal::beginUndo(int number)
 
 void RenameJournal::recordUndone(qsizetype entry)
 {
-    append("u " + QByteArray::number(entry) + '\n');
+    append("u\t" + QByteArray::number(entry) + '\n');
 }
 
 QString RenameJournal::endUndo()
 {
-    return finish("undone\n");
+    return finish("undone\n", true);
 }
 
 bool RenameJournal::writeBytes(QFile &file, const QByteArray &bytes)
@@ -390,10 +430,13 @@ bool RenameJournal::append(const QByteArray &line)
     return !m_writeFailed;
 }
 
-QString RenameJournal::finish(const QByteArray &line)
+QString RenameJournal::finish(const QByteArray &line, bool sync)
 {
     QString problem;
-    if (!append(line) || !syncFile(m_file))
+    const QByteArray last = m_pending + line;
+    m_pending.clear();
+    m_pendingCount = 0;
+    if (!append(last) || (sync && !syncFile(m_file)))
         problem = tr("The rename journal cannot be completed (%1: %2); an undo checks each file itself.")
                       .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
     m_file.close();

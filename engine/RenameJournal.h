@@ -43,8 +43,9 @@ struct JournalPass
 // The record of rename passes kept so they can be undone, even after a crash: a folder
 // with one small file per pass (so starting a pass never reads the older ones), the
 // newest kKeptPasses kept. A pass's intent is on disk, flushed, before its first
-// rename; each done rename is appended as it happens and flushed once at the end.
-// Names are kept as percent-encoded bytes, so no byte of a name is lost. One program at
+// rename (the one flush of a pass); done renames are appended as they happen.
+// Lines are tab-separated fields; names are their bytes with control bytes and '%'
+// percent-encoded, so no byte of a name is lost and a line stays one line. One program at
 // a time records or undoes: the folder's lock file says who. Damaged or newer files are
 // refused with a message naming the file and line, never half used.
 class RenameJournal
@@ -73,8 +74,12 @@ public:
     // Records a new pass's intent (the lock is taken here and kept until endPass):
     // nothing may be renamed unless this returns no message.
     QString beginPass(const QList<JournalEntry> &entries);
+    // Kept in memory and written a batch at a time: a write per rename would cost more
+    // than the renames' own budget allows. A crash loses at most one batch of records,
+    // and an undo finds those renames by the files' identities.
     void recordRenamed(qsizetype entry);
     QString endPass();
+    static constexpr int kRecordBatch = 128;
 
     // Appends an undo's records to an existing pass (the lock being held).
     QString beginUndo(int number);
@@ -91,12 +96,14 @@ private:
     QString writeFailure(const QString &path, const QString &why) const;
     void dropOldPasses(const QList<int> &numbers);
     bool append(const QByteArray &line);
-    QString finish(const QByteArray &line);
+    QString finish(const QByteArray &line, bool sync);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QFile m_file;
     bool m_writeFailed = false;
+    QByteArray m_pending;
+    int m_pendingCount = 0;
 };
 
 // The bytes of a name as one journal field, and back.
