@@ -28,6 +28,89 @@ void hoverOver(QWidget *widget)
     QApplication::sendEvent(widget, &move);
 }
 
+// The secondary window: three of the preferences' check boxes and their buttons.
+struct DemoPref
+{
+    DemoPref(const ChromeContext &context, FixedChromeSettings &settings)
+        : window(context)
+        , onTop(QStringLiteral("&Always On Top"), &window)
+        , docking(QStringLiteral("&Docking"), &window)
+        , sounds(QStringLiteral("&Sounds"), &window)
+    {
+        window.setInnerSize(4710, 4230);
+        window.setTitle(QStringLiteral("Preferences"));
+        window.addButtonPair(2, 0, QStringLiteral("Save"), 240, 3540);
+        window.addButtonPair(1, 3, QStringLiteral("Cancel"), 1680, 3540);
+        window.addButtonPair(5, 4, QStringLiteral("Default"), 3120, 3540);
+        ChromeWindow::place(&onTop, 600, 600, 1695, 255);
+        ChromeWindow::place(&docking, 600, 900, 1035, 255);
+        ChromeWindow::place(&sounds, 600, 2520, 1035, 255);
+        for (QCheckBox *box : {&onTop, &docking, &sounds}) {
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+            palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
+            box->setPalette(palette);
+            window.resetOnMouseMove(box, {ChromeWindow::Reset::Title, ChromeWindow::Reset::Buttons});
+        }
+        docking.setChecked(settings.dock);
+        sounds.setChecked(settings.sound);
+        QObject::connect(&window.buttons(), &PictureButtonBar::clicked, &window, [this, &settings](int index) {
+            if (index == 2 || index == 0) {
+                settings.onTop = onTop.isChecked();
+                settings.dock = docking.isChecked();
+                settings.sound = sounds.isChecked();
+            }
+            window.hide();
+        });
+    }
+
+    ChromeWindow window;
+    QCheckBox onTop, docking, sounds;
+};
+
+// The main window's five label menus, with just enough entries to try them.
+struct DemoMenus
+{
+    DemoMenus(ChromeWindow &main, ChromeWindow &pref)
+    {
+        file.addAction(QStringLiteral("E&xit"), qApp, &QApplication::quit);
+        options.addAction(QStringLiteral("&Capitalize Only"))->setCheckable(true);
+        options.addSeparator();
+        options.addAction(QStringLiteral("&Prefrences"), &main, [&main, &pref] {
+            main.ShowChild(&pref, true);
+            main.ApplyOnTop(&main);
+        });
+        help.addAction(QStringLiteral("&About"));
+        tag.addAction(QStringLiteral("&Auto Add ID3 Tags"));
+        update.addAction(QStringLiteral("Check for &Update"));
+        main.setLabelMenu(0, &file);
+        main.setLabelMenu(1, &options);
+        main.setLabelMenu(2, &help);
+        main.setLabelMenu(6, &update);
+        main.setLabelMenu(7, &tag);
+    }
+
+    QMenu file, options, help, tag, update;
+};
+
+void buildMain(ChromeWindow &main, QListWidget &files)
+{
+    main.setInnerSize(7275, 4875);
+    main.addMenuBar();
+    main.setTitle(QStringLiteral("Marlune"));
+    main.addButtonPair(2, 0, QStringLiteral("Preview"), 1620, 4260);
+    main.addButtonPair(1, 3, QStringLiteral("Clear"), 4320, 4260);
+    main.setExitProgram([] { QApplication::quit(); });
+    ChromeWindow::place(&files, 2640, 720, 4575, 3450);
+    files.addItems({QStringLiteral("the_owls-blue sky.MP3"), QStringLiteral("(The Owls) Blue Sky.mp3")});
+    main.resetOnMouseMove(&files, {ChromeWindow::Reset::MenuBar, ChromeWindow::Reset::Buttons});
+    // Clear toggles the busy pointer, to try the buttons while busy.
+    QObject::connect(&main.buttons(), &PictureButtonBar::clicked, &main, [&main](int index) {
+        if (index == 1 || index == 3)
+            main.setBusy(true);
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -43,81 +126,19 @@ int main(int argc, char **argv)
     const ChromeContext context{&settings, &clips, &art};
 
     ChromeWindow main(context);
-    main.setInnerSize(7275, 4875);
-    main.addMenuBar();
-    main.setTitle(QStringLiteral("Marlune"));
-    main.addButtonPair(2, 0, QStringLiteral("Preview"), 1620, 4260);
-    main.addButtonPair(1, 3, QStringLiteral("Clear"), 4320, 4260);
-    main.setExitProgram([&app] { app.quit(); });
-
     QListWidget files(&main);
-    ChromeWindow::place(&files, 2640, 720, 4575, 3450);
-    files.addItems({QStringLiteral("the_owls-blue sky.MP3"), QStringLiteral("(The Owls) Blue Sky.mp3")});
-    main.resetOnMouseMove(&files, {ChromeWindow::Reset::MenuBar, ChromeWindow::Reset::Buttons});
-
-    ChromeWindow pref(context);
-    pref.setInnerSize(4710, 4230);
-    pref.setTitle(QStringLiteral("Preferences"));
-    pref.addButtonPair(2, 0, QStringLiteral("Save"), 240, 3540);
-    pref.addButtonPair(1, 3, QStringLiteral("Cancel"), 1680, 3540);
-    pref.addButtonPair(5, 4, QStringLiteral("Default"), 3120, 3540);
-    QCheckBox onTop(QStringLiteral("&Always On Top"), &pref);
-    QCheckBox docking(QStringLiteral("&Docking"), &pref);
-    QCheckBox sounds(QStringLiteral("&Sounds"), &pref);
-    for (QCheckBox *box : {&onTop, &docking, &sounds}) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
-        palette.setColor(QPalette::ButtonText, QColor(255, 255, 0));
-        box->setPalette(palette);
-    }
-    ChromeWindow::place(&onTop, 600, 600, 1695, 255);
-    ChromeWindow::place(&docking, 600, 900, 1035, 255);
-    ChromeWindow::place(&sounds, 600, 2520, 1035, 255);
-    docking.setChecked(settings.dock);
-    sounds.setChecked(settings.sound);
-    for (QWidget *control : {static_cast<QWidget *>(&onTop), static_cast<QWidget *>(&docking),
-                             static_cast<QWidget *>(&sounds)})
-        pref.resetOnMouseMove(control, {ChromeWindow::Reset::Title, ChromeWindow::Reset::Buttons});
-    QObject::connect(&pref.buttons(), &PictureButtonBar::clicked, &pref, [&](int index) {
-        if (index == 2 || index == 0) {
-            settings.onTop = onTop.isChecked();
-            settings.dock = docking.isChecked();
-            settings.sound = sounds.isChecked();
-        }
-        pref.hide();
-    });
-
-    QMenu fileMenu, optionsMenu, helpMenu, tagMenu, updateMenu;
-    fileMenu.addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
-    optionsMenu.addAction(QStringLiteral("&Capitalize Only"))->setCheckable(true);
-    optionsMenu.addSeparator();
-    optionsMenu.addAction(QStringLiteral("&Prefrences"), &main, [&] {
-        main.ShowChild(&pref, true);
-        main.ApplyOnTop(&main);
-    });
-    helpMenu.addAction(QStringLiteral("&About"));
-    tagMenu.addAction(QStringLiteral("&Auto Add ID3 Tags"));
-    updateMenu.addAction(QStringLiteral("Check for &Update"));
-    main.setLabelMenu(0, &fileMenu);
-    main.setLabelMenu(1, &optionsMenu);
-    main.setLabelMenu(2, &helpMenu);
-    main.setLabelMenu(6, &updateMenu);
-    main.setLabelMenu(7, &tagMenu);
-
-    // Clear toggles the busy pointer, to try the buttons while busy.
-    QObject::connect(&main.buttons(), &PictureButtonBar::clicked, &main, [&](int index) {
-        if (index == 1 || index == 3)
-            main.setBusy(true);
-    });
+    buildMain(main, files);
+    DemoPref pref(context, settings);
+    const DemoMenus menus(main, pref.window);
 
     main.ApplyOnTop(&main);
     main.move(40, 40);
     main.show();
     if (pose) {
-        pref.move(600, 60);
-        main.ShowChild(&pref, false);
+        pref.window.move(600, 60);
+        main.ShowChild(&pref.window, false);
         hoverOver(main.picButton(2));
-        hoverOver(pref.picButton(5));
+        hoverOver(pref.window.picButton(5));
         main.HighlightMenu(0);
     }
     return app.exec();

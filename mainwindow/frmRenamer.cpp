@@ -3,7 +3,8 @@
 #include "frmRenamer.h"
 
 #include "AppFolder.h"
-#include "ChromeArt.h"
+#include "CancelKeyCode.h"
+#include "DriveBox.h"
 #include "Enqueue.h"
 #include "FileList.h"
 #include "NativeDirectory.h"
@@ -13,9 +14,10 @@
 #include "NarrowListStyle.h"
 #include "PlayerLink.h"
 #include "TagCommands.h"
-#include "TrayHost.h"
+#include "TrayPresence.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -24,40 +26,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QSignalBlocker>
-#include <QStorageInfo>
 #include <algorithm>
 
 namespace {
 
 const QStringList kTypes{"*.mp3", "*.mpg", "*.mpeg", "*.asf", "*.mov", "*.rm", "*.ram", "*.txt", "*.doc"};
 const char *const kPreview = QT_TRANSLATE_NOOP("frmRenamer", "Preview");
-
-constexpr int kVbControl = 17;
-constexpr int kVbShift = 16;
-constexpr int kVbAlt = 18;
-
-// The key codes the cancel key was defined in: letters and digits are their
-// upper-case character codes, Control is 17.
-int vbKeyCode(const QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Control: return kVbControl;
-    case Qt::Key_Shift: return kVbShift;
-    case Qt::Key_Alt: return kVbAlt;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    default: break;
-    }
-    const int key = event->key();
-    if (key >= 0x20 && key <= 0x7e)
-        return QChar(key).toUpper().unicode();
-    return key & 0xffff;
-}
 
 void setFore(QWidget *w, const QColor &color)
 {
@@ -70,7 +45,17 @@ void setFore(QWidget *w, const QColor &color)
 
 frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget *parent)
     : ChromeWindow(context, parent)
+    , Drive1(new QComboBox(this))
+    , Dir1(new FolderList(this))
+    , File1(new FileList(this))
+    , lblPreview(new QLabel(tr(kPreview), this))
+    , lstFiles(new QListWidget(this))
+    , txtDir(new QLineEdit(this))
+    , lstType(new QListWidget(this))
+    , txtCancel(new QLineEdit(QStringLiteral("Cancel"), this))
     , m_services(std::move(services))
+    , m_menus(this)
+    , m_trayPresence(new TrayPresence(this, m_services.useTray, m_services.trayFolders))
 {
     setObjectName(QStringLiteral("frmRenamer"));
     m_pass = std::make_unique<RenamePass>(*this, *m_services.dialogs, *m_services.appFolder);
@@ -79,7 +64,7 @@ frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget 
     addMenuBar();
     setTitle(tr("Marlune"));
     buildControls();
-    buildMenus();
+    connectMenus();
     setHideToTray([this] { HideToTray(); });
     setExitProgram([this] { ExitProgram(); });
     Form_Load();
@@ -91,24 +76,20 @@ frmRenamer::~frmRenamer() = default;
 
 void frmRenamer::buildControls()
 {
-    Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setToolTip(tr("Select Drive"));
     place(Drive1, 60, 720, 2535, 315);
 
-    Dir1 = new FolderList(this);
     Dir1->setNameDecoder(m_services.names);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setToolTip(tr("Select Directory"));
     place(Dir1, 60, 1080, 2535, 2565);
 
-    File1 = new FileList(this);
     File1->setNameDecoder(m_services.names);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setToolTip(TagCommands::fileToolTip());
     place(File1, 2640, 720, 4575, 1650);
 
-    lblPreview = new QLabel(tr(kPreview), this);
     lblPreview->setObjectName(QStringLiteral("lblPreview"));
     setFore(lblPreview, Qt::white);
     place(lblPreview, 4560, 2340, 690, 195);
@@ -117,14 +98,12 @@ void frmRenamer::buildControls()
     if (lblPreview->text() != QLatin1String(kPreview))
         lblPreview->resize(std::max(lblPreview->width(), lblPreview->sizeHint().width()), lblPreview->height());
 
-    lstFiles = new QListWidget(this);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setToolTip(tr("Select Files To Rename"));
     lstFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstFiles->setUniformItemSizes(true);
     place(lstFiles, 2640, 2550, 4575, 1620);
 
-    txtDir = new QLineEdit(this);
     txtDir->setObjectName(QStringLiteral("txtDir"));
     txtDir->setToolTip(tr("Type Directory/Location And Press SHIFT+ENTER"));
     place(txtDir, 60, 3720, 1575, 450);
@@ -135,7 +114,6 @@ void frmRenamer::buildControls()
     addButtonPair(1, 3, tr("Clear"), 4320, 4260, [this] { ClearPreview(); });
 
     // Below the inner area: never seen, but it can hold the keyboard.
-    txtCancel = new QLineEdit(QStringLiteral("Cancel"), this);
     txtCancel->setObjectName(QStringLiteral("txtCancel"));
     // Out of the tab order: Tab would otherwise lead the keyboard out of sight.
     txtCancel->setFocusPolicy(Qt::ClickFocus);
@@ -146,7 +124,6 @@ void frmRenamer::buildControls()
 
 void frmRenamer::createTypeList()
 {
-    lstType = new QListWidget(this);
     lstType->setObjectName(QStringLiteral("lstType"));
     lstType->setToolTip(tr("Select Type Of Files To Rename"));
     lstType->addItems(kTypes);
@@ -187,70 +164,32 @@ void frmRenamer::connectControls()
         resetOnMouseMove(control, {Reset::Buttons});
 }
 
-void frmRenamer::buildMenus()
+void frmRenamer::connectMenus()
 {
-    auto entry = [](QMenu *menu, const char *name, const QString &caption) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    auto menu = [this](const char *name, const QString &caption) {
-        auto *m = new QMenu(caption, this);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+    const RenamerMenus &m = m_menus;
+    connect(m.mnuExit, &QAction::triggered, this, &frmRenamer::mnuExit_Click);
+    connect(m.mnuPref, &QAction::triggered, this, &frmRenamer::mnuPref_Click);
+    connect(m.mnuAbout, &QAction::triggered, this, &frmRenamer::mnuAbout_Click);
+    connect(m.mnuAutoTag, &QAction::triggered, this, &frmRenamer::mnuAutoTag_Click);
+    connect(m.mnuEditTag, &QAction::triggered, this, &frmRenamer::mnuEditTag_Click);
+    connect(m.mnuEnqueue, &QAction::triggered, this, &frmRenamer::mnuEnqueue_Click);
+    connect(m.mnuCheckUpdate, &QAction::triggered, this, &frmRenamer::mnuCheckUpdate_Click);
 
-    mnuFile = menu("mnuFile", tr("&File"));
-    mnuExit = entry(mnuFile, "mnuExit", tr("E&xit"));
-
-    mnuOptions = menu("mnuOptions", tr("&Options"));
-    mnuCap = entry(mnuOptions, "mnuCap", tr("&Capitalize Only"));
-    mnuRemoveNumbers = entry(mnuOptions, "mnuRemoveNumbers", tr("&Remove Numbers"));
-    mnuRemoveUnderscore = entry(mnuOptions, "mnuRemoveUnderscore", tr("R&emove Underscore"));
-    mnuSep = mnuOptions->addSeparator();
-    mnuSep->setObjectName(QStringLiteral("mnuSep"));
-    mnuPref = entry(mnuOptions, "mnuPref", tr("&Prefrences"));
-
-    mnuHelp = menu("mnuHelp", tr("&Help"));
-    mnuAbout = entry(mnuHelp, "mnuAbout", tr("&About"));
-
-    mnuTag = menu("mnuTag", tr("&Tag"));
-    mnuAutoTag = entry(mnuTag, "mnuAutoTag", tr("&Auto Add ID3 Tags"));
-    mnuEditTag = entry(mnuTag, "mnuEditTag", tr("&Edit ID3 Tags"));
-    mnuSep2 = mnuTag->addSeparator();
-    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-    mnuEnqueue = entry(mnuTag, "mnuEnqueue", tr("E&nqueue in Winamp"));
-
-    mnuUpdate = menu("mnuUpdate", tr("&Update"));
-    mnuCheckUpdate = entry(mnuUpdate, "mnuCheckUpdate", tr("Check for &Update"));
-
-    for (QAction *mode : {mnuCap, mnuRemoveNumbers, mnuRemoveUnderscore}) {
-        mode->setCheckable(true);
-        connect(mode, &QAction::triggered, this, [this, mode] { modeClicked(mode); });
-    }
-    connect(mnuExit, &QAction::triggered, this, &frmRenamer::mnuExit_Click);
-    connect(mnuPref, &QAction::triggered, this, &frmRenamer::mnuPref_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmRenamer::mnuAbout_Click);
-    connect(mnuAutoTag, &QAction::triggered, this, &frmRenamer::mnuAutoTag_Click);
-    connect(mnuEditTag, &QAction::triggered, this, &frmRenamer::mnuEditTag_Click);
-    connect(mnuEnqueue, &QAction::triggered, this, &frmRenamer::mnuEnqueue_Click);
-    connect(mnuCheckUpdate, &QAction::triggered, this, &frmRenamer::mnuCheckUpdate_Click);
-
-    setLabelMenu(MenuIndex::File, mnuFile);
-    setLabelMenu(MenuIndex::Options, mnuOptions);
-    setLabelMenu(MenuIndex::Help, mnuHelp);
-    setLabelMenu(MenuIndex::Update, mnuUpdate);
-    setLabelMenu(MenuIndex::Tag, mnuTag);
+    setLabelMenu(MenuIndex::File, m.mnuFile);
+    setLabelMenu(MenuIndex::Options, m.mnuOptions);
+    setLabelMenu(MenuIndex::Help, m.mnuHelp);
+    setLabelMenu(MenuIndex::Update, m.mnuUpdate);
+    setLabelMenu(MenuIndex::Tag, m.mnuTag);
 }
 
 void frmRenamer::Form_Load()
 {
-    fillDrives();
+    Drive1->addItems(DriveBox::mountedRoots());
     {
         const QSignalBlocker quiet(Dir1);
         Dir1->setFolder(NativeDirectory::current());
     }
-    selectDrive(driveOf(Dir1->path()));
+    selectDrive(DriveBox::driveOf(Dir1->path()));
     File1->setFolder(Dir1->folder());
     // A stale answer store from an earlier run would pair old counts with new entries.
     QFile::remove(m_services.appFolder->CacheFile(QStringLiteral("renamer.dat")));
@@ -259,99 +198,12 @@ void frmRenamer::Form_Load()
     ApplyOnTop(this);
 }
 
-void frmRenamer::fillDrives()
-{
-    QStringList roots;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady())
-            roots << volume.rootPath();
-    roots.removeDuplicates();
-    roots.sort(Qt::CaseInsensitive);
-    Drive1->addItems(roots);
-}
-
-QString frmRenamer::driveOf(const QString &path)
-{
-    if (path.isEmpty() || !QFileInfo::exists(path))
-        return {};
-    const QStorageInfo volume(path);
-    return volume.isValid() && volume.isReady() ? volume.rootPath() : QString();
-}
-
 void frmRenamer::selectDrive(const QString &drive)
 {
-    if (drive.isEmpty())
-        return;
-    int index = Drive1->findText(drive);
-    if (index < 0) {
-        Drive1->addItem(drive);
-        index = Drive1->count() - 1;
-    }
-    Drive1->setCurrentIndex(index);
+    DriveBox::select(Drive1, drive);
 }
 
 // --- the rename pass ---------------------------------------------------------------
-
-void frmRenamer::DoIt()
-{
-    m_pass->DoIt();
-}
-
-void frmRenamer::ClearPreview()
-{
-    m_pass->ClearPreview();
-}
-
-bool frmRenamer::b_Arg() const
-{
-    return m_pass->b_Arg;
-}
-
-void frmRenamer::setB_Arg(bool value)
-{
-    m_pass->b_Arg = value;
-}
-
-QStringList frmRenamer::selectedFileNames() const
-{
-    return File1->selectedNames();
-}
-
-QString frmRenamer::currentFolder() const
-{
-    return Dir1->path();
-}
-
-QList<NativeName> frmRenamer::selectedFiles() const
-{
-    return File1->selectedFiles();
-}
-
-NativeName frmRenamer::currentFolderName() const
-{
-    return Dir1->folder();
-}
-
-NamingMode frmRenamer::namingMode() const
-{
-    if (mnuCap->isChecked())
-        return NamingMode::Capitalize;
-    if (mnuRemoveNumbers->isChecked())
-        return NamingMode::RemoveNumbers;
-    if (mnuRemoveUnderscore->isChecked())
-        return NamingMode::RemoveUnderscore;
-    return NamingMode::Format;
-}
-
-CommandLine frmRenamer::commandLine() const
-{
-    return m_services.commandLine;
-}
-
-void frmRenamer::setButtonCaptions(const QString &caption)
-{
-    setButtonCaption(0, caption);
-}
 
 void frmRenamer::EnableControls(bool enabled)
 {
@@ -359,55 +211,13 @@ void frmRenamer::EnableControls(bool enabled)
     Dir1->setEnabled(enabled);
     txtDir->setEnabled(enabled);
     lstType->setEnabled(enabled);
-    mnuCap->setEnabled(enabled);
-    mnuRemoveNumbers->setEnabled(enabled);
-    mnuRemoveUnderscore->setEnabled(enabled);
+    m_menus.enableModes(enabled);
     File1->setEnabled(enabled);
-}
-
-QString frmRenamer::filePath() const
-{
-    return File1->path();
-}
-
-int frmRenamer::fileCount() const
-{
-    return File1->listCount();
-}
-
-QString frmRenamer::fileEntry(int index) const
-{
-    return File1->list(index);
-}
-
-bool frmRenamer::fileSelected(int index) const
-{
-    return File1->selected(index);
-}
-
-NativeName frmRenamer::fileFolderName() const
-{
-    return File1->folder();
-}
-
-NativeName frmRenamer::fileName(int index) const
-{
-    return File1->name(index);
-}
-
-void frmRenamer::setFileToolTip(const QString &text)
-{
-    File1->setToolTip(text);
 }
 
 void frmRenamer::focusCancelKey()
 {
     txtCancel->setFocus();
-}
-
-void frmRenamer::refreshFileList()
-{
-    File1->refresh();
 }
 
 void frmRenamer::showPreviewEntries(const QStringList &texts)
@@ -424,14 +234,14 @@ bool frmRenamer::setDefaultDirectory(const QString &dir)
 {
     if (!Dir1->setPath(dir))
         return false;
-    selectDrive(driveOf(Dir1->path()));
+    selectDrive(DriveBox::driveOf(Dir1->path()));
     return true;
 }
 
 void frmRenamer::showProgramFolder()
 {
     if (Dir1->setPath(m_services.appFolder->startFolder()))
-        selectDrive(driveOf(Dir1->path()));
+        selectDrive(DriveBox::driveOf(Dir1->path()));
 }
 
 // --- handlers ----------------------------------------------------------------------------
@@ -439,12 +249,7 @@ void frmRenamer::showProgramFolder()
 void frmRenamer::Drive1_Change()
 {
     if (!Dir1->setPath(Drive1->currentText()))
-        selectDrive(driveOf(Dir1->path()));
-}
-
-void frmRenamer::Dir1_Change()
-{
-    File1->setFolder(Dir1->folder());
+        selectDrive(DriveBox::driveOf(Dir1->path()));
 }
 
 void frmRenamer::lstType_Click()
@@ -459,7 +264,7 @@ void frmRenamer::txtDir_KeyPress(int keyAscii)
     if (keyAscii != 13)
         return;
     const QString text = txtDir->text();
-    const QString drive = driveOf(text);
+    const QString drive = DriveBox::driveOf(text);
     if (!drive.isEmpty() && drive != Drive1->currentText()) {
         selectDrive(drive);
         Drive1_Change();
@@ -484,15 +289,7 @@ void frmRenamer::File1_MouseDown(Qt::MouseButton button, QPoint globalPos)
     if (button != Qt::RightButton || !tagMenuAllowed())
         return;
     PlayClip(Clip::Menu);
-    mnuTag->popup(globalPos);
-}
-
-void frmRenamer::modeClicked(QAction *x)
-{
-    // The action has already toggled itself; the rule works on the state before the click.
-    const bool wasChecked = !x->isChecked();
-    for (QAction *mode : {mnuCap, mnuRemoveNumbers, mnuRemoveUnderscore})
-        mode->setChecked(!wasChecked && mode == x);
+    m_menus.mnuTag->popup(globalPos);
 }
 
 void frmRenamer::txtCancel_KeyDown(int keyCode)
@@ -508,18 +305,6 @@ void frmRenamer::txtCancel_LostFocus()
         txtCancel->setFocus();
 }
 
-void frmRenamer::mnuEditTag_Click()
-{
-    if (m_services.editTags)
-        m_services.editTags();
-}
-
-void frmRenamer::mnuAutoTag_Click()
-{
-    if (m_services.autoTag)
-        m_services.autoTag();
-}
-
 void frmRenamer::mnuEnqueue_Click()
 {
     if (!m_services.settings || !m_services.settings->winampLocation() || !m_services.playerLink)
@@ -529,29 +314,6 @@ void frmRenamer::mnuEnqueue_Click()
     std::unique_ptr<PlayerLink> link = m_services.playerLink();
     if (link)
         Playfile::mnuEnqueue_Click(request, *link, *m_services.dialogs);
-}
-
-void frmRenamer::mnuPref_Click()
-{
-    if (m_services.showPreferences)
-        m_services.showPreferences();
-}
-
-void frmRenamer::mnuAbout_Click()
-{
-    if (m_services.showAbout)
-        m_services.showAbout();
-}
-
-void frmRenamer::mnuCheckUpdate_Click()
-{
-    if (m_services.checkUpdate)
-        m_services.checkUpdate();
-}
-
-void frmRenamer::mnuExit_Click()
-{
-    ExitProgram();
 }
 
 void frmRenamer::ExitProgram()
@@ -564,44 +326,19 @@ void frmRenamer::ExitProgram()
 
 // --- the notification area -----------------------------------------------------------------
 
-bool frmRenamer::ensureTray()
-{
-    if (!m_trayTried && m_services.useTray) {
-        m_trayTried = true;
-        auto *host = new TrayHost(this);
-        const QIcon icon = context().art ? QIcon(context().art->icon32()) : QIcon();
-        const QStringList folders =
-            m_services.trayFolders.isEmpty() ? TrayHost::defaultSearchFolders() : m_services.trayFolders;
-        if (host->load(TrayHost::storedProperties(icon), this, folders)) {
-            m_tray = host;
-            connect(m_tray, &TrayHost::doubleClicked, this, &frmRenamer::RestoreFromTray);
-            // A window hidden in a notification area that is gone could never come back.
-            connect(m_tray, &TrayHost::trayLost, this, &frmRenamer::RestoreFromTray);
-        } else {
-            delete host;
-        }
-    }
-    return m_tray && m_tray->trayAvailable();
-}
-
 void frmRenamer::HideToTray()
 {
-    // Without a notification area a hidden window could never come back.
-    if (!ensureTray()) {
-        minimiseNormally();
-        return;
-    }
-    PlayClip(Clip::Min);
-    m_tray->setInTray(true);
-    hide();
+    m_trayPresence->hide();
 }
 
 void frmRenamer::RestoreFromTray()
 {
-    PlayClip(Clip::Max);
-    if (m_tray)
-        m_tray->setInTray(false);
-    show();
+    m_trayPresence->restore();
+}
+
+TrayHost *frmRenamer::tray() const
+{
+    return m_trayPresence->tray();
 }
 
 // --- events ------------------------------------------------------------------------------------
@@ -622,7 +359,7 @@ bool frmRenamer::eventFilter(QObject *watched, QEvent *event)
             // swallowed here, they would trap the keyboard in a box nobody sees.
             if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
                 break;
-            txtCancel_KeyDown(vbKeyCode(key));
+            txtCancel_KeyDown(cancelKeyCode(key));
             return true; // the key is swallowed: txtCancel never changes
         }
         case QEvent::KeyRelease:

@@ -4,8 +4,11 @@
 
 #include "ChromeWindow.h"
 #include "CommandLine.h"
+#include "FileList.h"
+#include "FolderList.h"
 #include "RenameHost.h"
 #include "RenamePass.h"
+#include "RenamerMenus.h"
 #include "TagHost.h"
 
 #include <functional>
@@ -13,17 +16,14 @@
 
 class AppFolder;
 class Dialogs;
-class FileList;
-class FolderList;
 class PreferencesStore;
 class PlayerLink;
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class TrayHost;
+class TrayPresence;
 
 // The main window: drive, folder and file lists with the type filter, the preview
 // list and the Preview/Rename and Clear buttons, and the label menu bar's menus.
@@ -60,33 +60,33 @@ public:
     ~frmRenamer() override;
 
     // --- the rename pass --------------------------------------------------------
-    void DoIt();
-    void ClearPreview();
+    void DoIt() { m_pass->DoIt(); }
+    void ClearPreview() { m_pass->ClearPreview(); }
     RenamePass &pass() { return *m_pass; }
     // Start-up sets it before the first DoIt: that pass works on the command-line files.
-    bool b_Arg() const;
-    void setB_Arg(bool value);
+    bool b_Arg() const { return m_pass->b_Arg; }
+    void setB_Arg(bool value) { m_pass->b_Arg = value; }
 
     // --- RenameHost ---------------------------------------------------------------
-    QStringList selectedFileNames() const override;
-    QString currentFolder() const override;
-    QList<NativeName> selectedFiles() const override;
-    NativeName currentFolderName() const override;
-    NamingMode namingMode() const override;
-    CommandLine commandLine() const override;
-    void setButtonCaptions(const QString &caption) override;
+    QStringList selectedFileNames() const override { return File1->selectedNames(); }
+    QString currentFolder() const override { return Dir1->path(); }
+    QList<NativeName> selectedFiles() const override { return File1->selectedFiles(); }
+    NativeName currentFolderName() const override { return Dir1->folder(); }
+    NamingMode namingMode() const override { return m_menus.namingMode(); }
+    CommandLine commandLine() const override { return m_services.commandLine; }
+    void setButtonCaptions(const QString &caption) override { setButtonCaption(0, caption); }
     void EnableControls(bool enabled) override;
-    void refreshFileList() override;
+    void refreshFileList() override { File1->refresh(); }
     void showPreviewEntries(const QStringList &texts) override;
 
     // --- TagHost -------------------------------------------------------------------
-    QString filePath() const override;
-    int fileCount() const override;
-    QString fileEntry(int index) const override;
-    bool fileSelected(int index) const override;
-    NativeName fileFolderName() const override;
-    NativeName fileName(int index) const override;
-    void setFileToolTip(const QString &text) override;
+    QString filePath() const override { return File1->path(); }
+    int fileCount() const override { return File1->listCount(); }
+    QString fileEntry(int index) const override { return File1->list(index); }
+    bool fileSelected(int index) const override { return File1->selected(index); }
+    NativeName fileFolderName() const override { return File1->folder(); }
+    NativeName fileName(int index) const override { return File1->name(index); }
+    void setFileToolTip(const QString &text) override { File1->setToolTip(text); }
     int autoTagIndex() const override { return m_autoTag; }
     void setAutoTagIndex(int index) override { m_autoTag = index; }
     // The last key code the cancel key saw; Control then C is 17 then 67.
@@ -107,45 +107,38 @@ public:
     // --- the notification area ------------------------------------------------------
     void HideToTray();
     void RestoreFromTray();
-    TrayHost *tray() const { return m_tray; }
+    TrayHost *tray() const;
 
     // --- handlers -----------------------------------------------------------------
     void Drive1_Change();
-    void Dir1_Change();
+    void Dir1_Change() { File1->setFolder(Dir1->folder()); }
     void lstType_Click();
     void txtDir_KeyPress(int keyAscii);
     void File1_DblClick();
     void File1_MouseDown(Qt::MouseButton button, QPoint globalPos);
     void txtCancel_KeyDown(int keyCode);
     void txtCancel_LostFocus();
-    void mnuEditTag_Click();
-    void mnuAutoTag_Click();
+    void mnuEditTag_Click() { run(m_services.editTags); }
+    void mnuAutoTag_Click() { run(m_services.autoTag); }
     void mnuEnqueue_Click();
-    void mnuPref_Click();
-    void mnuAbout_Click();
-    void mnuCheckUpdate_Click();
-    void mnuExit_Click();
+    void mnuPref_Click() { run(m_services.showPreferences); }
+    void mnuAbout_Click() { run(m_services.showAbout); }
+    void mnuCheckUpdate_Click() { run(m_services.checkUpdate); }
+    void mnuExit_Click() { ExitProgram(); }
     void ExitProgram();
 
     // --- controls -----------------------------------------------------------------
-    QComboBox *Drive1;
-    FolderList *Dir1;
-    FileList *File1;
-    QListWidget *lstType;
-    QLineEdit *txtDir;
-    QListWidget *lstFiles;
-    QLabel *lblPreview;
-    QLineEdit *txtCancel;
+    // Declared in the keyboard's Tab order: they are made in this order.
+    QComboBox *const Drive1;
+    FolderList *const Dir1;
+    FileList *const File1;
+    QLabel *const lblPreview;
+    QListWidget *const lstFiles;
+    QLineEdit *const txtDir;
+    QListWidget *const lstType;
+    QLineEdit *const txtCancel;
 
-    QMenu *mnuFile, *mnuOptions, *mnuHelp, *mnuTag, *mnuUpdate;
-    QAction *mnuExit;
-    QAction *mnuCap, *mnuRemoveNumbers, *mnuRemoveUnderscore, *mnuSep, *mnuPref;
-    QAction *mnuAbout;
-    QAction *mnuAutoTag, *mnuEditTag, *mnuSep2, *mnuEnqueue;
-    QAction *mnuCheckUpdate;
-
-    // The volume (drive) that holds path, as Drive1 lists it; empty when none does.
-    static QString driveOf(const QString &path);
+    const RenamerMenus &menus() const { return m_menus; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -161,17 +154,19 @@ private:
     void buildControls();
     void createTypeList();
     void connectControls();
-    void buildMenus();
+    void connectMenus();
     void Form_Load();
-    void fillDrives();
     void selectDrive(const QString &drive);
-    void modeClicked(QAction *x);
     bool tagMenuAllowed() const;
-    bool ensureTray();
+    static void run(const std::function<void()> &hook)
+    {
+        if (hook)
+            hook();
+    }
 
     Services m_services;
+    RenamerMenus m_menus;
     std::unique_ptr<RenamePass> m_pass;
-    TrayHost *m_tray = nullptr;
-    bool m_trayTried = false;
+    TrayPresence *m_trayPresence;
     bool m_fillingPreview = false;
 };

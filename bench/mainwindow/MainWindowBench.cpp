@@ -71,7 +71,7 @@ void BM_CapitalizePreview(benchmark::State &state)
     Window w;
     const QString dir = makeFolder(w.temp.path(), QStringLiteral("ten"), int(state.range(0)));
     w.main().Dir1->setPath(dir);
-    w.main().mnuCap->trigger();
+    w.main().menus().mnuCap->trigger();
     for (auto _ : state) {
         state.PauseTiming();
         w.main().ClearPreview();

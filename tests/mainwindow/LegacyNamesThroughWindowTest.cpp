@@ -40,12 +40,12 @@ TEST_F(LegacyNamesThroughWindow, ListedTaggedAndRenamedToUtf8ByTheirOwnBytes)
     EXPECT_EQ(main.File1->list(0), u"(björk) jóga.mp3"_qs);
 
     main.File1->setSelected(0, true);
-    main.mnuAutoTag->trigger();
+    main.menus().mnuAutoTag->trigger();
     const QByteArray tagged = temp.readNative(folder() + "(bj\xf6rk) j\xf3ga.mp3");
     ASSERT_EQ(tagged.size(), 5 + Id3v1Record::Size);
     EXPECT_EQ(Id3v1Record::parse(tagged.right(Id3v1Record::Size)).artist, u"björk"_qs);
 
-    main.mnuCap->trigger();
+    main.menus().mnuCap->trigger();
     pressButton(main, 2, 0);
     ASSERT_EQ(items(main.lstFiles), QStringList{u"(Björk) Jóga.mp3"_qs});
     clickRow(main.lstFiles, 0);

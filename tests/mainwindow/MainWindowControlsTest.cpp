@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
+#include "DriveBox.h"
 #include "EditorScript.h"
 #include "MainWindowFixture.h"
 #include "TagCommands.h"
@@ -63,21 +64,21 @@ TEST_F(MainWindowControls, MenusCarryTheirCaptionsAndOpenFromTheLabels)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return texts;
     };
-    EXPECT_EQ(captions(main.mnuFile), QStringList({"E&xit"}));
-    EXPECT_EQ(captions(main.mnuOptions), QStringList({"&Capitalize Only", "&Remove Numbers",
+    EXPECT_EQ(captions(main.menus().mnuFile), QStringList({"E&xit"}));
+    EXPECT_EQ(captions(main.menus().mnuOptions), QStringList({"&Capitalize Only", "&Remove Numbers",
                                                       "R&emove Underscore", "-", "&Prefrences"}));
-    EXPECT_EQ(captions(main.mnuHelp), QStringList({"&About"}));
-    EXPECT_EQ(captions(main.mnuTag), QStringList({"&Auto Add ID3 Tags", "&Edit ID3 Tags", "-",
+    EXPECT_EQ(captions(main.menus().mnuHelp), QStringList({"&About"}));
+    EXPECT_EQ(captions(main.menus().mnuTag), QStringList({"&Auto Add ID3 Tags", "&Edit ID3 Tags", "-",
                                                   "E&nqueue in Winamp"}));
-    EXPECT_EQ(captions(main.mnuUpdate), QStringList({"Check for &Update"}));
-    EXPECT_EQ(main.mnuTag->title(), QStringLiteral("&Tag"));
+    EXPECT_EQ(captions(main.menus().mnuUpdate), QStringList({"Check for &Update"}));
+    EXPECT_EQ(main.menus().mnuTag->title(), QStringLiteral("&Tag"));
 
     main.show();
-    const std::pair<int, QMenu *> labels[] = {{MenuIndex::File, main.mnuFile},
-                                              {MenuIndex::Options, main.mnuOptions},
-                                              {MenuIndex::Help, main.mnuHelp},
-                                              {MenuIndex::Update, main.mnuUpdate},
-                                              {MenuIndex::Tag, main.mnuTag}};
+    const std::pair<int, QMenu *> labels[] = {{MenuIndex::File, main.menus().mnuFile},
+                                              {MenuIndex::Options, main.menus().mnuOptions},
+                                              {MenuIndex::Help, main.menus().mnuHelp},
+                                              {MenuIndex::Update, main.menus().mnuUpdate},
+                                              {MenuIndex::Tag, main.menus().mnuTag}};
     for (const auto &[index, menu] : labels) {
         click(main.lblMenu(index));
         EXPECT_TRUE(menu->isVisible()) << index;
@@ -89,9 +90,9 @@ TEST_F(MainWindowControls, MenusCarryTheirCaptionsAndOpenFromTheLabels)
 TEST_F(MainWindowControls, AtMostOneNamingModeIsChecked)
 {
     frmRenamer &main = open();
-    QAction *cap = main.mnuCap;
-    QAction *num = main.mnuRemoveNumbers;
-    QAction *und = main.mnuRemoveUnderscore;
+    QAction *cap = main.menus().mnuCap;
+    QAction *num = main.menus().mnuRemoveNumbers;
+    QAction *und = main.menus().mnuRemoveUnderscore;
     for (QAction *mode : {cap, num, und})
         EXPECT_FALSE(mode->isChecked());
     EXPECT_EQ(main.namingMode(), NamingMode::Format);
@@ -134,7 +135,7 @@ TEST_F(MainWindowControls, TypedFolderAndEnterMovesTheLists)
     EXPECT_EQ(main.Dir1->path(), QDir::cleanPath(music() + QStringLiteral("/Sub Folder")));
     EXPECT_EQ(main.File1->path(), main.Dir1->path());
     EXPECT_EQ(main.File1->listCount(), 1);
-    EXPECT_EQ(main.Drive1->currentText(), frmRenamer::driveOf(music()));
+    EXPECT_EQ(main.Drive1->currentText(), DriveBox::driveOf(music()));
 
     // A folder that is not there changes nothing and says nothing.
     main.txtDir->setText(music() + QStringLiteral("/missing"));
@@ -217,10 +218,10 @@ TEST_F(MainWindowControls, EnableControlsSwitchesTheBrowsingControlsTogether)
                            static_cast<QWidget *>(main.txtDir), static_cast<QWidget *>(main.lstType),
                            static_cast<QWidget *>(main.File1)})
             EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
-        for (QAction *a : {main.mnuCap, main.mnuRemoveNumbers, main.mnuRemoveUnderscore})
+        for (QAction *a : {main.menus().mnuCap, main.menus().mnuRemoveNumbers, main.menus().mnuRemoveUnderscore})
             EXPECT_EQ(a->isEnabled(), enabled);
         // Only the three mode entries go with the browsing controls.
-        EXPECT_TRUE(main.mnuPref->isEnabled());
+        EXPECT_TRUE(main.menus().mnuPref->isEnabled());
         EXPECT_TRUE(main.lstFiles->isEnabled());
     }
 }
@@ -290,9 +291,9 @@ TEST_F(MainWindowControls, TagMenuAndEditorOnlyForMp3FilesWhileBrowsing)
             main.EnableControls(false);
         clips.played.clear();
         QTest::mouseClick(main.File1->viewport(), Qt::RightButton, {}, row0);
-        EXPECT_EQ(main.mnuTag->isVisible(), c.opens) << c.typeRow;
+        EXPECT_EQ(main.menus().mnuTag->isVisible(), c.opens) << c.typeRow;
         EXPECT_EQ(clips.played, c.opens ? std::vector<Clip>{Clip::Menu} : std::vector<Clip>{});
-        main.mnuTag->hide();
+        main.menus().mnuTag->hide();
         script.shown.clear();
         if (c.opens)
             script.then(EditorScript::cancel());
@@ -304,7 +305,7 @@ TEST_F(MainWindowControls, TagMenuAndEditorOnlyForMp3FilesWhileBrowsing)
     clickRow(main.File1, 0);
     QTest::mouseClick(main.File1->viewport(), Qt::RightButton, {},
                       main.File1->visualRect(main.File1->model()->index(0, 0)).center());
-    main.mnuTag->hide();
+    main.menus().mnuTag->hide();
     EXPECT_EQ(main.File1->selectedNames(), QStringList({"a.mp3"})) << "a right click keeps the selection";
 }
 
@@ -314,7 +315,7 @@ TEST_F(MainWindowControls, EmptyFolderRefusesTheTagEditor)
     main.File1_DblClick();
     main.File1_MouseDown(Qt::RightButton, {});
     EXPECT_EQ(forms->tags().loadedEditor(), nullptr);
-    EXPECT_FALSE(main.mnuTag->isVisible());
+    EXPECT_FALSE(main.menus().mnuTag->isVisible());
 }
 
 TEST_F(MainWindowControls, EnqueueDoesNothingWithTheOptionUnchecked)
@@ -324,7 +325,7 @@ TEST_F(MainWindowControls, EnqueueDoesNothingWithTheOptionUnchecked)
     frmRenamer &main = open();
     main.File1->selectAll();
     forms->preferences().setOption(Preferences::PlayerLocation, false);
-    main.mnuEnqueue->trigger();
+    main.menus().mnuEnqueue->trigger();
     EXPECT_EQ(linksMade, 0);
     EXPECT_TRUE(sent.isEmpty());
     EXPECT_TRUE(dialogs.messages().isEmpty());
@@ -344,7 +345,7 @@ TEST_F(MainWindowControls, EnqueueHandsTheSelectionOverInListOrder)
     EXPECT_TRUE(f.preferences().winampLocation());
     main.File1->setSelected(2, true);
     main.File1->setSelected(0, true);
-    main.mnuEnqueue->trigger();
+    main.menus().mnuEnqueue->trigger();
     const QString dir = main.File1->path();
     EXPECT_EQ(sent, QStringList({dir + "/a.mp3", dir + "/c.mp3"}));
 }
@@ -372,7 +373,7 @@ TEST_F(MainWindowControls, CloseLabelAndExitEndTheProgram)
     EXPECT_EQ(quits, 1);
     EXPECT_FALSE(main.isVisible());
     EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
-    main.mnuExit->trigger();
+    main.menus().mnuExit->trigger();
     EXPECT_EQ(quits, 1) << "the program ends once";
 }
 
@@ -412,7 +413,7 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
         prefModal = forms->Pref().isVisible() && forms->Pref().isModal();
         click(forms->Pref().picButton(1)); // Cancel
     });
-    main.mnuPref->trigger();
+    main.menus().mnuPref->trigger();
     EXPECT_TRUE(prefModal);
     EXPECT_FALSE(forms->prefLoaded() && forms->Pref().isVisible());
     EXPECT_EQ(main.Dir1->path(), QDir(music()).canonicalPath()) << "no renamer.ini: Cancel moves nothing";
@@ -422,7 +423,7 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
     temp.write(QStringLiteral("app/renamer.ini"), "\"NotOnTop\"\r\n\"Dock\"\r\n\"400\"\r\n\""
                    + temp.filePath(QStringLiteral("stored")).toUtf8() + "\"\r\n");
     QTimer::singleShot(0, [&] { click(forms->Pref().picButton(1)); });
-    main.mnuPref->trigger();
+    main.menus().mnuPref->trigger();
     EXPECT_EQ(main.Dir1->path(), QDir::cleanPath(temp.filePath(QStringLiteral("stored"))));
     EXPECT_TRUE(forms->preferences().defaultDirectoryOn());
 
@@ -434,7 +435,7 @@ TEST_F(MainWindowControls, PreferencesAndAboutOpenModallyAboveTheMainWindow)
                 click(about->picButton(2)); // OK
             }
     });
-    main.mnuAbout->trigger();
+    main.menus().mnuAbout->trigger();
     EXPECT_EQ(aboutTitle, QStringLiteral("About Marlune"));
     EXPECT_TRUE(main.isVisible());
 }

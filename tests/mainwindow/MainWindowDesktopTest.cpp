@@ -214,8 +214,8 @@ TEST_F(MainWindowDesktop, EnqueueMenuHandsTheSelectionToAPlayerOnTheBus)
     const auto enqueueFromMenu = [&main](int row) {
         QTest::mouseClick(main.File1->viewport(), Qt::RightButton, {},
                           main.File1->visualRect(main.File1->model()->index(row, 0)).center());
-        ASSERT_TRUE(main.mnuTag->isVisible());
-        QTest::mouseClick(main.mnuTag, Qt::LeftButton, {}, main.mnuTag->actionGeometry(main.mnuEnqueue).center());
+        ASSERT_TRUE(main.menus().mnuTag->isVisible());
+        QTest::mouseClick(main.menus().mnuTag, Qt::LeftButton, {}, main.menus().mnuTag->actionGeometry(main.menus().mnuEnqueue).center());
     };
     // Unchecked, nothing goes; the single file sent after it must be the first call to arrive.
     clickRow(main.File1, 0);

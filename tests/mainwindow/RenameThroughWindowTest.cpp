@@ -32,7 +32,7 @@ TEST_F(RenameThroughWindow, PreviewThenRenameWithTheButtons)
                        static_cast<QWidget *>(main.txtDir), static_cast<QWidget *>(main.lstType),
                        static_cast<QWidget *>(main.File1)})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_FALSE(main.mnuCap->isEnabled());
+    EXPECT_FALSE(main.menus().mnuCap->isEnabled());
     EXPECT_TRUE(QFile::exists(cache() + QStringLiteral("/renamer.dat")));
 
     // Only the second proposal is confirmed; it still gets its own stored count.
@@ -45,7 +45,7 @@ TEST_F(RenameThroughWindow, PreviewThenRenameWithTheButtons)
     EXPECT_EQ(main.lstFiles->count(), 0);
     EXPECT_EQ(main.lblButton(2)->text(), QStringLiteral("Preview"));
     EXPECT_TRUE(main.File1->isEnabled());
-    EXPECT_TRUE(main.mnuCap->isEnabled());
+    EXPECT_TRUE(main.menus().mnuCap->isEnabled());
     EXPECT_EQ(main.File1->list(0), QStringLiteral("(The Owls) Blue Sky.mp3"));
     EXPECT_FALSE(QFile::exists(cache() + QStringLiteral("/renamer.dat")));
 }
@@ -55,7 +55,7 @@ TEST_F(RenameThroughWindow, ClearDropsThePreview)
     touch(QStringLiteral("x y.mp3"));
     frmRenamer &main = open();
     main.show();
-    main.mnuCap->trigger();
+    main.menus().mnuCap->trigger();
     clickRow(main.File1, 0);
     pressButton(main, 2, 0);
     ASSERT_EQ(items(main.lstFiles), QStringList({"X Y.mp3"}));
@@ -71,7 +71,7 @@ TEST_F(RenameThroughWindow, RightButtonOrHourglassRunsNothing)
     touch(QStringLiteral("x_y.mp3"));
     frmRenamer &main = open();
     main.show();
-    main.mnuCap->trigger();
+    main.menus().mnuCap->trigger();
     clickRow(main.File1, 0);
 
     pressButton(main, 2, 0, Qt::RightButton);
@@ -105,7 +105,7 @@ TEST_F(RenameThroughWindow, SelectionInThePreviewListReachesThePass)
         touch(QString::fromLatin1(name));
     frmRenamer &main = open();
     main.show();
-    main.mnuRemoveUnderscore->trigger();
+    main.menus().mnuRemoveUnderscore->trigger();
     main.File1->selectAll();
     pressButton(main, 2, 0);
     ASSERT_EQ(main.lstFiles->count(), 3);

@@ -47,7 +47,7 @@ TEST_F(Startup, NoRecognisedFileLeavesPreviewOnTheFolderList)
     EXPECT_FALSE(main.b_Arg());
     EXPECT_TRUE(main.File1->isEnabled());
 
-    main.mnuCap->trigger();
+    main.menus().mnuCap->trigger();
     main.File1->setSelected(0, true);
     main.DoIt();
     EXPECT_EQ(items(main.lstFiles), QStringList({"X Y.mp3"}));

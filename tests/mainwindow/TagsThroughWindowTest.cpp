@@ -58,8 +58,8 @@ protected:
     void editFromRightClick(frmRenamer &main, int row)
     {
         QTest::mouseClick(main.File1->viewport(), Qt::RightButton, {}, rowCentre(main, row));
-        ASSERT_TRUE(main.mnuTag->isVisible());
-        QTest::keyClick(main.mnuTag, Qt::Key_E);
+        ASSERT_TRUE(main.menus().mnuTag->isVisible());
+        QTest::keyClick(main.menus().mnuTag, Qt::Key_E);
     }
 
     const QByteArray audio = MpegFixture::frames(3, true);
@@ -81,7 +81,7 @@ TEST_F(TagsThroughWindow, EditsTheSelectedFilesOneAfterTheOtherUntilCancel)
         .then(EditorScript::all({EditorScript::type(1, QStringLiteral("Artist")), EditorScript::type(3, QStringLiteral("19x99")),
                                  EditorScript::key(1, Qt::Key_Return)}))
         .then(EditorScript::all({EditorScript::type(5, QStringLiteral("note")), EditorScript::save()}));
-    main.mnuEditTag->trigger();
+    main.menus().mnuEditTag->trigger();
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(script.shown, QStringList({"a.mp3", "c.mp3", "d.mp3"}));
     EXPECT_EQ(script.titleFocused, QList<bool>({true, true, true}));
@@ -120,7 +120,7 @@ TEST_F(TagsThroughWindow, EditsTheSelectedFilesOneAfterTheOtherUntilCancel)
     // The editor stays loaded, hidden, until the program's exit unloads it.
     ASSERT_NE(forms->tags().loadedEditor(), nullptr);
     EXPECT_FALSE(forms->tags().loadedEditor()->isVisible());
-    main.mnuExit->trigger();
+    main.menus().mnuExit->trigger();
     EXPECT_EQ(forms->tags().loadedEditor(), nullptr);
     EXPECT_EQ(quits, 1);
 }
@@ -143,7 +143,7 @@ TEST_F(TagsThroughWindow, AutoTagsAFolderFromTheNames)
         during = During{main.File1->toolTip(), main.busy(), main.focusWidget() == main.txtCancel,
                         main.File1->isEnabled()};
     });
-    main.mnuAutoTag->trigger();
+    main.menus().mnuAutoTag->trigger();
 
     ASSERT_TRUE(during.has_value());
     EXPECT_EQ(during->toolTip, QStringLiteral("PRESS CTRL+C TO CANCEL THE AUTOTAG PROCESS"));
@@ -194,7 +194,7 @@ TEST_F(TagsThroughWindow, ControlThenCStopsThePassAfterTheFileInHand)
             QTest::keyPress(main.txtCancel, Qt::Key_C, Qt::ControlModifier);
         };
         QTimer::singleShot(0, &main, watch);
-        main.mnuAutoTag->trigger();
+        main.menus().mnuAutoTag->trigger();
         for (int i = 0; i < count; ++i) {
             const QString name = QStringLiteral("(A) T%1.mp3").arg(i, 2, 10, QLatin1Char('0'));
             if (i <= cancelAt)
@@ -219,7 +219,7 @@ TEST_F(TagsThroughWindow, OtherFileTypesRefuseTheEditor)
     select(main, {0});
     QTest::mouseDClick(main.File1->viewport(), Qt::LeftButton, {}, rowCentre(main, 0));
     QTest::mouseClick(main.File1->viewport(), Qt::RightButton, {}, rowCentre(main, 0));
-    EXPECT_FALSE(main.mnuTag->isVisible());
+    EXPECT_FALSE(main.menus().mnuTag->isVisible());
     EXPECT_TRUE(script.shown.isEmpty());
     EXPECT_EQ(forms->tags().loadedEditor(), nullptr);
     EXPECT_EQ(temp.read(QStringLiteral("music/notes.txt")), "text");
@@ -242,12 +242,12 @@ TEST_F(TagsThroughWindow, FailedWritesShowTheCriticalMessageAndGoOn)
     // In the editor: Save reports the failure, hides the editor and the next file follows.
     script.then(EditorScript::all({EditorScript::type(0, QStringLiteral("New")), EditorScript::save()}))
         .then(EditorScript::save());
-    main.mnuEditTag->trigger();
+    main.menus().mnuEditTag->trigger();
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(dialogs.messageTexts(), expected);
 
     dialogs.clear();
-    main.mnuAutoTag->trigger();
+    main.menus().mnuAutoTag->trigger();
     EXPECT_EQ(dialogs.messageTexts(), expected);
     for (const ScriptedDialogs::Message &message : dialogs.messages())
         EXPECT_EQ(message.icon, Dialogs::Icon::Critical);

@@ -31,8 +31,8 @@ TEST_F(TranslatedWindow, DISABLED_PrintCaptions)
 {
     Translations::install();
     frmRenamer &main = open();
-    const QStringList captions{main.lblMenu(MenuIndex::File)->text(), main.mnuFile->title(),
-                               main.mnuExit->text(), main.lblButton(0)->text(), main.File1->toolTip(),
+    const QStringList captions{main.lblMenu(MenuIndex::File)->text(), main.menus().mnuFile->title(),
+                               main.menus().mnuExit->text(), main.lblButton(0)->text(), main.File1->toolTip(),
                                QCoreApplication::translate("QPlatformTheme", "Cancel")};
     std::printf("captions\t%s\n", captions.join(u'\t').toUtf8().constData());
 }
