@@ -24,6 +24,7 @@ class QLineEdit;
 class QListWidget;
 class TrayHost;
 class TrayPresence;
+class UndoLastRename;
 
 // The main window: drive, folder and file lists with the type filter, the preview
 // list and the Preview/Rename and Clear buttons, and the label menu bar's menus.
@@ -167,6 +168,7 @@ private:
     Services m_services;
     RenamerMenus m_menus;
     std::unique_ptr<RenamePass> m_pass;
+    std::unique_ptr<UndoLastRename> m_undo;
     TrayPresence *m_trayPresence;
     bool m_fillingPreview = false;
 };
