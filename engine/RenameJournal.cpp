@@ -18,11 +18,6 @@ const QByteArray kMagic("marlune-journal");
 const QString kPassPrefix = QStringLiteral("pass-");
 const QString kPassSuffix = QStringLiteral(".txt");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RenameJournal", text);
-}
-
 // A new directory entry is only durable once its folder is flushed too.
 void syncFolder(const QString &folder)
 {
@@ -72,7 +67,7 @@ public:
                 return problem;
         }
         if (m_stage == Stage::Header && lines.isEmpty())
-            return damaged(tr("it is empty"));
+            return damaged(QCoreApplication::translate("RenameJournal", "it is empty"));
         return {};
     }
 
@@ -84,7 +79,7 @@ private:
 
     QString damaged(const QString &why) const
     {
-        return tr("%1, line %2: the rename journal is damaged (%3); it was left as it is and nothing was done.")
+        return QCoreApplication::translate("RenameJournal", "%1, line %2: the rename journal is damaged (%3); it was left as it is and nothing was done.")
             .arg(QDir::toNativeSeparators(m_path)).arg(m_line).arg(why);
     }
 
@@ -108,9 +103,9 @@ private:
     {
         qint64 version = 0;
         if (f.size() != 2 || f.at(0) != kMagic || !toNumber(f.at(1), version))
-            return damaged(tr("not a rename journal"));
+            return damaged(QCoreApplication::translate("RenameJournal", "not a rename journal"));
         if (version > RenameJournal::kVersion)
-            return tr("%1 was written by a newer Marlune (journal version %2); it was left as it is and nothing was done.")
+            return QCoreApplication::translate("RenameJournal", "%1 was written by a newer Marlune (journal version %2); it was left as it is and nothing was done.")
                 .arg(QDir::toNativeSeparators(m_path)).arg(version);
         m_stage = Stage::Pass;
         return {};
@@ -120,11 +115,11 @@ private:
     {
         qint64 number = 0;
         if (f.size() != 4 || f.at(0) != "pass" || !toNumber(f.at(1), number) || !toNumber(f.at(3), m_expected))
-            return damaged(tr("no pass line"));
+            return damaged(QCoreApplication::translate("RenameJournal", "no pass line"));
         m_pass.number = int(number);
         m_pass.time = QDateTime::fromString(QString::fromLatin1(f.at(2)), Qt::ISODateWithMs);
         if (!m_pass.time.isValid())
-            return damaged(tr("a bad time"));
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad time"));
         m_stage = Stage::Entries;
         return {};
     }
@@ -134,13 +129,13 @@ private:
         if (f.size() == 2 && f.at(0) == "d") {
             const std::optional<QByteArray> dir = journalBytes(f.at(1));
             if (!dir)
-                return damaged(tr("a bad folder"));
+                return damaged(QCoreApplication::translate("RenameJournal", "a bad folder"));
             m_dir = *dir;
             return {};
         }
         if (f.size() == 1 && f.at(0) == "intent") {
             if (m_pass.entries.size() != m_expected)
-                return damaged(tr("entries are missing"));
+                return damaged(QCoreApplication::translate("RenameJournal", "entries are missing"));
             m_stage = Stage::Records;
             return {};
         }
@@ -151,7 +146,7 @@ private:
         if (f.size() != 7 || f.at(0) != "e" || !oldName || !newName || m_dir.isEmpty()
             || !toUnsigned(f.at(3), e.identity.device) || !toUnsigned(f.at(4), e.identity.inode)
             || !toNumber(f.at(5), e.identity.size) || !toNumber(f.at(6), e.identity.modifiedNs))
-            return damaged(tr("a bad entry"));
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad entry"));
         e.oldName = *oldName;
         e.newName = *newName;
         m_pass.entries.append(e);
@@ -171,7 +166,7 @@ private:
         qint64 index = -1;
         if (f.size() != 2 || (f.at(0) != "r" && f.at(0) != "u") || !toNumber(f.at(1), index) || index < 0
             || index >= m_pass.entries.size())
-            return damaged(tr("a bad record"));
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad record"));
         (f.at(0) == "r" ? m_pass.entries[index].renamed : m_pass.entries[index].undone) = true;
         return {};
     }
@@ -294,7 +289,7 @@ std::optional<JournalPass> RenameJournal::readPass(int number, QString &problem)
 {
     QFile file(passPath(number));
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = tr("%1 cannot be read: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        problem = QCoreApplication::translate("RenameJournal", "%1 cannot be read: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
         return std::nullopt;
     }
     JournalPass pass;
@@ -310,7 +305,7 @@ std::optional<JournalPass> RenameJournal::readPass(int number, QString &problem)
 QString RenameJournal::lock()
 {
     if (!QDir().mkpath(m_folder))
-        return writeFailure(m_folder, tr("the folder cannot be made"));
+        return writeFailure(m_folder, QCoreApplication::translate("RenameJournal", "the folder cannot be made"));
     m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/lock"));
     // Only a holder that is gone frees the lock: a pass waiting on a confirmation
     // may hold it for minutes.
@@ -320,8 +315,8 @@ QString RenameJournal::lock()
     const bool busy = m_lock->error() == QLockFile::LockFailedError;
     m_lock.reset();
     if (busy)
-        return tr("Another Marlune is renaming or undoing; try again when it has finished.");
-    return writeFailure(m_folder + QStringLiteral("/lock"), tr("the lock file cannot be made"));
+        return QCoreApplication::translate("RenameJournal", "Another Marlune is renaming or undoing; try again when it has finished.");
+    return writeFailure(m_folder + QStringLiteral("/lock"), QCoreApplication::translate("RenameJournal", "the lock file cannot be made"));
 }
 
 void RenameJournal::unlock()
@@ -409,7 +404,7 @@ bool RenameJournal::syncFile(QFile &file)
 
 QString RenameJournal::writeFailure(const QString &path, const QString &why) const
 {
-    return tr("The rename journal cannot be written (%1: %2); nothing was renamed.")
+    return QCoreApplication::translate("RenameJournal", "The rename journal cannot be written (%1: %2); nothing was renamed.")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
@@ -437,7 +432,7 @@ QString RenameJournal::finish(const QByteArray &line, bool sync)
     m_pending.clear();
     m_pendingCount = 0;
     if (!append(last) || (sync && !syncFile(m_file)))
-        problem = tr("The rename journal cannot be completed (%1: %2); an undo checks each file itself.")
+        problem = QCoreApplication::translate("RenameJournal", "The rename journal cannot be completed (%1: %2); an undo checks each file itself.")
                       .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
     m_file.close();
     unlock();

@@ -6,11 +6,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("UndoPass", text);
-}
-
 // Whether an undo has anything to look at in the pass. A cut-off pass may have done
 // renames it had no time to record.
 bool hasWork(const JournalPass &pass)
@@ -58,7 +53,7 @@ QString UndoPass::prepare(std::optional<int> number)
         if (numbers.contains(*number))
             pass = m_journal.readPass(*number, problem);
         else
-            problem = tr("There is no rename pass %1 in the journal.").arg(*number);
+            problem = QCoreApplication::translate("UndoPass", "There is no rename pass %1 in the journal.").arg(*number);
     } else {
         for (auto n = numbers.crbegin(); n != numbers.crend() && !pass && problem.isEmpty(); ++n) {
             pass = m_journal.readPass(*n, problem);
@@ -66,10 +61,10 @@ QString UndoPass::prepare(std::optional<int> number)
                 pass.reset();
         }
         if (!pass && problem.isEmpty())
-            problem = tr("There is no rename to undo.");
+            problem = QCoreApplication::translate("UndoPass", "There is no rename to undo.");
     }
     if (pass && !hasWork(*pass))
-        problem = tr("Rename pass %1 has nothing left to undo.").arg(pass->number);
+        problem = QCoreApplication::translate("UndoPass", "Rename pass %1 has nothing left to undo.").arg(pass->number);
     if (!problem.isEmpty()) {
         release();
         return problem;
@@ -142,13 +137,13 @@ QString UndoPass::skipReason(const Step &step)
 {
     switch (step.state) {
     case Step::State::Changed:
-        return tr("changed since it was renamed; left as it is");
+        return QCoreApplication::translate("UndoPass", "changed since it was renamed; left as it is");
     case Step::State::Gone:
-        return tr("no longer there; nothing to undo");
+        return QCoreApplication::translate("UndoPass", "no longer there; nothing to undo");
     case Step::State::Taken:
-        return tr("its old name is taken; left as it is");
+        return QCoreApplication::translate("UndoPass", "its old name is taken; left as it is");
     case Step::State::Failed:
-        return tr("cannot be renamed back: %1 %2").arg(step.rename.error.number).arg(step.rename.error.shownDescription());
+        return QCoreApplication::translate("UndoPass", "cannot be renamed back: %1 %2").arg(step.rename.error.number).arg(step.rename.error.shownDescription());
     case Step::State::Due:
     case Step::State::Undone:
         break;

@@ -13,11 +13,6 @@ namespace {
 // A message box holds a screenful; the journal may hold thousands of names.
 constexpr int kShownLines = 20;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("UndoLastRename", text);
-}
-
 } // namespace
 
 UndoLastRename::UndoLastRename(QAction *entry, Dialogs &dialogs, const QString &journalFolder,
@@ -41,16 +36,16 @@ void UndoLastRename::run()
         updateEnabled();
         return;
     }
-    QString question = tr("Undo the last rename? These files get their old names back:") + QStringLiteral("\r\n")
+    QString question = QCoreApplication::translate("UndoLastRename", "Undo the last rename? These files get their old names back:") + QStringLiteral("\r\n")
         + stepLines(undo, true);
     if (const QString left = stepLines(undo, false); !left.isEmpty())
-        question += QStringLiteral("\r\n") + tr("These are left as they are:") + QStringLiteral("\r\n") + left;
+        question += QStringLiteral("\r\n") + QCoreApplication::translate("UndoLastRename", "These are left as they are:") + QStringLiteral("\r\n") + left;
     if (!m_dialogs.askYesNo(question, applicationTitle()))
         return;
     const QString problem = undo.run();
     m_window.refreshFiles();
     if (const QString left = stepLines(undo, false); !left.isEmpty())
-        showMessage(tr("These files were left as they are:") + QStringLiteral("\r\n") + left);
+        showMessage(QCoreApplication::translate("UndoLastRename", "These files were left as they are:") + QStringLiteral("\r\n") + left);
     if (!problem.isEmpty())
         showMessage(problem);
     updateEnabled();
@@ -72,7 +67,7 @@ QString UndoLastRename::stepLines(const UndoPass &undo, bool due) const
         lines << (due ? from + QStringLiteral(" -> ") + m_names.text(step.to) : from + QStringLiteral(": ") + UndoPass::skipReason(step));
     }
     if (more > 0)
-        lines << tr("(and %1 more)").arg(more);
+        lines << QCoreApplication::translate("UndoLastRename", "(and %1 more)").arg(more);
     return lines.join(QStringLiteral("\r\n"));
 }
 
