@@ -55,7 +55,7 @@ void QtDialogs::showMessage(const QString &text, Icon icon, const QString &capti
 
 bool QtDialogs::askYesNo(const QString &text, const QString &caption)
 {
-    QMessageBox box(QMessageBox::Question, caption, plainLines(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, caption, plainLines(text), QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(QMessageBox::No);
     if (m_parent && m_parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint);

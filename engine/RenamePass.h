@@ -23,7 +23,7 @@
 // keeping them in the answer store); the second renames the selected proposals and
 // returns to browsing. ClearPreview drops a preview. The pass drives the window through
 // its host: the captions, the browsing controls and the messages. Every rename phase is
-// recorded in the rename journal beside the answer store's folder, so it can be undone.
+// recorded in the rename journal of the data folder, so it can be undone.
 class RenamePass
 {
 public:
