@@ -37,6 +37,7 @@ QByteArray absoluteFolder(const QByteArray &dir, QByteArray &current)
 QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &journalIndex)
 {
     QList<JournalEntry> entries;
+    entries.reserve(plan.size());
     journalIndex.fill(-1, plan.size());
     QByteArray current;
     QByteArray openDir;

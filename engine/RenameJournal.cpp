@@ -192,13 +192,16 @@ void appendField(QByteArray &out, const QByteArray &bytes)
 {
     static const char hex[] = "0123456789ABCDEF";
     out.append('\t');
-    for (const char c : bytes) {
-        const uchar u = uchar(c);
-        if (u < 0x20 || u == 0x7F || u == '%')
-            out.append('%').append(hex[u >> 4]).append(hex[u & 15]);
-        else
-            out.append(c);
+    const char *run = bytes.constData();
+    const char *const end = run + bytes.size();
+    for (const char *p = run; p != end; ++p) {
+        const uchar u = uchar(*p);
+        if (u >= 0x20 && u != 0x7F && u != '%')
+            continue;
+        out.append(run, p - run).append('%').append(hex[u >> 4]).append(hex[u & 15]);
+        run = p + 1;
     }
+    out.append(run, end - run);
 }
 
 QByteArray intentOf(int number, const QList<JournalEntry> &entries)
