@@ -52,3 +52,12 @@ void QtDialogs::showMessage(const QString &text, Icon icon, const QString &capti
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
+
+bool QtDialogs::askYesNo(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, plainLines(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    if (m_parent && m_parent->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}

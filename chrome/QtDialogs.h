@@ -18,6 +18,7 @@ public:
 
     QString askText(const QString &prompt, const QString &title, const QString &defaultText) override;
     void showMessage(const QString &text, Icon icon, const QString &caption) override;
+    bool askYesNo(const QString &text, const QString &caption) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -8,6 +8,8 @@
 #include "Dialogs.h"
 #include "FileSystem.h"
 #include "FolderKinds.h"
+#include "JournalCommands.h"
+#include "JournaledApply.h"
 #include "NameNormaliser.h"
 #include "PlanConflicts.h"
 #include "RenamePass.h"
@@ -28,6 +30,8 @@ const char *const kRenameUsage =
     "With --dry-run, a new name that is already taken is reported on standard error\n"
     "as 'NEW: already exists', 'NEW: also proposed for OTHER' or 'NEW: is the current\n"
     "name of OTHER'; the exit status does not change.\n"
+    "Every real pass is recorded in the rename journal first, so that\n"
+    "'marlune-cli undo' can put the names back, even after a crash.\n"
     "\n"
     "  --mode MODE   format (default), capitalize, remove-numbers, remove-underscore\n"
     "  --words N     the artist's word count for every file (format mode); without it\n"
@@ -240,11 +244,14 @@ bool apply(RenamePlan &plan, FolderKinds &kinds, bool asked, CliIo &io, QList<st
         allDone = false;
         cliError(io, terminalText(RenamePass::resultMessage(plan.entries().at(result.entry), result)));
     };
-    if (asked)
-        applyPlan(plan, FileSystem::native(), report);
-    else
-        applyPlanEach(plan, kinds, FileSystem::native(), report);
-    return allDone;
+    // Only the benchmark goes without the journal, to measure what it costs.
+    const std::unique_ptr<RenameJournal> journal = qEnvironmentVariableIsSet("MARLUNE_BENCH_NO_JOURNAL") ? nullptr : cliJournal();
+    const JournaledOutcome outcome = applyJournaled(plan, journal.get(), FileSystem::native(), asked ? nullptr : &kinds, report);
+    for (const QString &problem : {outcome.refused, outcome.warning}) {
+        if (!problem.isEmpty())
+            cliError(io, problem);
+    }
+    return allDone && outcome.refused.isEmpty() && outcome.warning.isEmpty();
 }
 
 void printConflicts(const RenamePlan &plan, CliIo &io)

@@ -16,4 +16,8 @@ function(marlune_add_test)
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.multimedia*=false"
     TIMEOUT 300)
+  # Renames through marlune-cli and the window are journaled in the per-user data
+  # folder: the tests' journals stay in the build tree, never in the user's own.
+  set_property(TEST ${T_NAME} PROPERTY ENVIRONMENT_MODIFICATION
+    "XDG_DATA_HOME=set:${CMAKE_BINARY_DIR}/test-data/${T_NAME}")
 endfunction()

@@ -24,6 +24,9 @@ AppFolder::Places AppFolder::standardPlaces(const QString &executableFolder)
     places.executable = executableFolder;
     places.config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     places.cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    // Named outright rather than by the application's name, so that the window and
+    // marlune-cli share one rename journal.
+    places.data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/marlune");
     places.music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     places.home = QDir::homePath();
     return places;
@@ -36,7 +39,9 @@ AppFolder AppFolder::choose(const Places &places)
     // The music folder is only named by the desktop's user-dirs file or a default;
     // it need not exist, and a folder list cannot start in a missing folder.
     const bool musicExists = !places.music.isEmpty() && QFileInfo(places.music).isDir();
-    return AppFolder(places.config, places.cache, musicExists ? places.music : places.home);
+    AppFolder folder(places.config, places.cache, musicExists ? places.music : places.home);
+    folder.setDataFolder(places.data);
+    return folder;
 }
 
 AppFolder AppFolder::forExecutable(const QString &executableFolder)

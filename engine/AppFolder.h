@@ -6,7 +6,8 @@
 
 // Where the program keeps its files and where the folder list starts when no
 // default directory is stored. The settings (renamer.ini, hostinfo.ini) live in the
-// configuration folder, the answer store (renamer.dat) in the cache folder. A
+// configuration folder, the answer store (renamer.dat) in the cache folder, the rename
+// journal in the data folder. A
 // portable copy (one whose executable's folder already holds a renamer.ini) keeps
 // everything beside the executable and starts there. main() builds one and hands it
 // to whoever needs it; tests build one on scratch folders. Read-only media are found
@@ -23,6 +24,7 @@ public:
         QString cache;
         QString music;
         QString home;
+        QString data;
     };
 
     // Everything in one folder: a portable copy, or a scratch folder.
@@ -37,6 +39,9 @@ public:
 
     QString configFolder() const { return m_config; }
     QString cacheFolder() const { return m_cache; }
+    // The data folder; the configuration folder unless set.
+    QString dataFolder() const { return m_data.isEmpty() ? m_config : m_data; }
+    void setDataFolder(const QString &folder) { m_data = folder; }
     QString startFolder() const { return m_start; }
     void setConfigFolder(const QString &folder) { m_config = folder; }
     void setCacheFolder(const QString &folder) { m_cache = folder; }
@@ -50,5 +55,6 @@ public:
 private:
     QString m_config;
     QString m_cache;
+    QString m_data;
     QString m_start;
 };

@@ -4,3 +4,8 @@
 
 // Out of line so the vtable has one home.
 Dialogs::~Dialogs() = default;
+
+bool Dialogs::askYesNo(const QString &, const QString &)
+{
+    return false;
+}

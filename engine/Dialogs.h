@@ -22,6 +22,10 @@ public:
 
     // A message box with an OK button only. Line breaks in text are CR LF.
     virtual void showMessage(const QString &text, Icon icon, const QString &caption) = 0;
+
+    // A question box with Yes and No, No the default; true for Yes. A front end that
+    // cannot ask answers No, so nothing is done unasked.
+    virtual bool askYesNo(const QString &text, const QString &caption);
 };
 
 // The caption of every message box that does not name its own: the program's title.

@@ -3,6 +3,7 @@
 #include "RenamePass.h"
 
 #include "AskingCountSource.h"
+#include "JournaledApply.h"
 #include "NameNormaliser.h"
 #include "PathHelpers.h"
 #include "PlanConflicts.h"
@@ -29,7 +30,8 @@ ErrorInfo mismatchError(const ErrorInfo &storeError, bool pastEnd, const std::op
 } // namespace
 
 RenamePass::RenamePass(RenameHost &host, Dialogs &dialogs, const AppFolder &appFolder, FileSystem &fs)
-    : m_host(host), m_dialogs(dialogs), m_store(appFolder.CacheFile(QStringLiteral("renamer.dat"))), m_fs(fs)
+    : m_host(host), m_dialogs(dialogs), m_store(appFolder.CacheFile(QStringLiteral("renamer.dat"))), m_fs(fs),
+      m_journal(RenameJournal::folderIn(appFolder.dataFolder()))
 {
 }
 
@@ -174,7 +176,15 @@ void RenamePass::renamePhase()
     qsizetype k = 0;
     for (const Entry &entry : m_plan.entries())
         positions.append(entry.hasProposal() ? k++ : -1);
-    applyPlan(m_plan, m_fs, [&](const PlanResult &result) { showResult(result, stored, positions); });
+    const JournaledOutcome outcome = applyJournaled(m_plan, &m_journal, m_fs, nullptr,
+                                                    [&](const PlanResult &result) { showResult(result, stored, positions); });
+    // A pass the journal refused renamed nothing: the preview stays for another try.
+    for (const QString &problem : {outcome.refused, outcome.warning}) {
+        if (!problem.isEmpty())
+            m_dialogs.showMessage(problem, Dialogs::Icon::None, applicationTitle());
+    }
+    if (!outcome.refused.isEmpty())
+        return;
     b_Arg = false;
     returnToBrowsing();
 }

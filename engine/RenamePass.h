@@ -11,6 +11,7 @@
 #include "NamingMode.h"
 #include "NativeName.h"
 #include "RenameHost.h"
+#include "RenameJournal.h"
 #include "RenamePlan.h"
 #include "SafeRename.h"
 
@@ -22,7 +23,8 @@
 // rename plan (one proposal per chosen file, asking word counts in the default mode and
 // keeping them in the answer store); the second renames the selected proposals and
 // returns to browsing. ClearPreview drops a preview. The pass drives the window through
-// its host: the captions, the browsing controls and the messages.
+// its host: the captions, the browsing controls and the messages. Every rename phase is
+// recorded in the rename journal of the data folder, so it can be undone.
 class RenamePass
 {
 public:
@@ -90,6 +92,7 @@ private:
     Dialogs &m_dialogs;
     AnswerStore m_store;
     FileSystem &m_fs;
+    RenameJournal m_journal;
     NameDecoder m_decoder;
     RenamePlan m_plan;
     QStringList m_sCmdFiles;

@@ -173,6 +173,73 @@ Aktueller Dateiname: </translation>
     </message>
 </context>
 <context>
+    <name>RenameJournal</name>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>%1, line %2: the rename journal is damaged (%3); it was left as it is and nothing was done.</source>
+        <translation>%1, Zeile %2: Das Umbenennungsprotokoll ist beschädigt (%3); es wurde so belassen und nichts wurde getan.</translation>
+    </message>
+    <message>
+        <source>not a rename journal</source>
+        <translation>kein Umbenennungsprotokoll</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Marlune (journal version %2); it was left as it is and nothing was done.</source>
+        <translation>%1 wurde von einem neueren Marlune geschrieben (Protokollversion %2); es wurde so belassen und nichts wurde getan.</translation>
+    </message>
+    <message>
+        <source>no pass line</source>
+        <translation>keine Durchgangszeile</translation>
+    </message>
+    <message>
+        <source>a bad time</source>
+        <translation>eine ungültige Zeit</translation>
+    </message>
+    <message>
+        <source>a bad folder</source>
+        <translation>ein ungültiger Ordner</translation>
+    </message>
+    <message>
+        <source>entries are missing</source>
+        <translation>Einträge fehlen</translation>
+    </message>
+    <message>
+        <source>a bad entry</source>
+        <translation>ein ungültiger Eintrag</translation>
+    </message>
+    <message>
+        <source>a bad record</source>
+        <translation>ein ungültiger Vermerk</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Another Marlune is renaming or undoing; try again when it has finished.</source>
+        <translation>Ein anderes Marlune benennt gerade um oder macht rückgängig; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>die Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The rename journal cannot be written (%1: %2); nothing was renamed.</source>
+        <translation>Das Umbenennungsprotokoll kann nicht geschrieben werden (%1: %2); nichts wurde umbenannt.</translation>
+    </message>
+    <message>
+        <source>The rename journal cannot be completed (%1: %2); an undo checks each file itself.</source>
+        <translation>Das Umbenennungsprotokoll kann nicht abgeschlossen werden (%1: %2); ein Rückgängigmachen prüft jede Datei selbst.</translation>
+    </message>
+</context>
+<context>
     <name>RenamePass</name>
     <message>
         <source>Preview</source>
@@ -228,6 +295,56 @@ Diese Datei kann nicht umbenannt werden, weil sie gerade von einem anderen Progr
     <message>
         <source>Marlune</source>
         <translation>Marlune</translation>
+    </message>
+</context>
+<context>
+    <name>UndoLastRename</name>
+    <message>
+        <source>Undo the last rename? These files get their old names back:</source>
+        <translation>Letzte Umbenennung rückgängig machen? Diese Dateien erhalten ihre alten Namen zurück:</translation>
+    </message>
+    <message>
+        <source>These are left as they are:</source>
+        <translation>Diese bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>These files were left as they are:</source>
+        <translation>Diese Dateien blieben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(und %1 weitere)</translation>
+    </message>
+</context>
+<context>
+    <name>UndoPass</name>
+    <message>
+        <source>There is no rename pass %1 in the journal.</source>
+        <translation>Das Protokoll enthält keinen Umbenennungsdurchgang %1.</translation>
+    </message>
+    <message>
+        <source>There is no rename to undo.</source>
+        <translation>Es gibt keine Umbenennung, die rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>Rename pass %1 has nothing left to undo.</source>
+        <translation>Im Umbenennungsdurchgang %1 ist nichts mehr rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>changed since it was renamed; left as it is</source>
+        <translation>seit der Umbenennung geändert; bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>no longer there; nothing to undo</source>
+        <translation>nicht mehr vorhanden; nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>its old name is taken; left as it is</source>
+        <translation>ihr alter Name ist vergeben; bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>cannot be renamed back: %1 %2</source>
+        <translation>kann nicht zurückbenannt werden: %1 %2</translation>
     </message>
 </context>
 <context>
@@ -409,6 +526,10 @@ Diese Datei kann nicht umbenannt werden, weil sie gerade von einem anderen Progr
     <message>
         <source>Check for &amp;Update</source>
         <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Rename</source>
+        <translation>Letzte Umbenennung &amp;rückgängig</translation>
     </message>
 </context>
 <context>

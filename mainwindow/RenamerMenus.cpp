@@ -39,6 +39,7 @@ QAction *separator(QMenu *menu, const char *name)
 
 RenamerMenus::RenamerMenus(QWidget *owner)
     : mnuFile(menu(owner, "mnuFile", translated(QT_TRANSLATE_NOOP("frmRenamer", "&File"))))
+    , mnuUndo(entry(mnuFile, "mnuUndo", translated(QT_TRANSLATE_NOOP("frmRenamer", "&Undo Last Rename"))))
     , mnuExit(entry(mnuFile, "mnuExit", translated(QT_TRANSLATE_NOOP("frmRenamer", "E&xit"))))
     , mnuOptions(menu(owner, "mnuOptions", translated(QT_TRANSLATE_NOOP("frmRenamer", "&Options"))))
     , mnuCap(entry(mnuOptions, "mnuCap", translated(QT_TRANSLATE_NOOP("frmRenamer", "&Capitalize Only"))))

@@ -21,6 +21,7 @@ public:
     RenamerMenus &operator=(const RenamerMenus &) = delete;
 
     QMenu *const mnuFile;
+    QAction *const mnuUndo;
     QAction *const mnuExit;
 
     QMenu *const mnuOptions;

@@ -15,6 +15,7 @@
 #include "PlayerLink.h"
 #include "TagCommands.h"
 #include "TrayPresence.h"
+#include "UndoLastRename.h"
 
 #include <QAction>
 #include <QMenu>
@@ -61,6 +62,11 @@ frmRenamer::frmRenamer(const ChromeContext &context, Services services, QWidget 
     m_pass = std::make_unique<RenamePass>(*this, *m_services.dialogs, *m_services.appFolder);
     m_pass->setNameDecoder(m_services.names);
     m_pass->setCountSuggestion(&m_countSuggestion);
+    m_undo = std::make_unique<UndoLastRename>(
+        m_menus.mnuUndo, *m_services.dialogs, RenameJournal::folderIn(m_services.appFolder->dataFolder()), m_services.names,
+        UndoLastRename::Window{[this] { return !m_pass->entries().isEmpty(); }, [this] { File1->refresh(); }});
+    // Asked each time the menu opens: another program may have renamed meanwhile.
+    connect(m_menus.mnuFile, &QMenu::aboutToShow, this, [this] { m_undo->updateEnabled(); });
     setInnerSize(7275, 4875);
     addMenuBar();
     setTitle(tr("Marlune"));

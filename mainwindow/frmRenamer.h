@@ -25,6 +25,7 @@ class QLineEdit;
 class QListWidget;
 class TrayHost;
 class TrayPresence;
+class UndoLastRename;
 
 // The main window: drive, folder and file lists with the type filter, the preview
 // list and the Preview/Rename and Clear buttons, and the label menu bar's menus.
@@ -171,6 +172,7 @@ private:
     RenamerMenus m_menus;
     TagCountSuggestion m_countSuggestion;
     std::unique_ptr<RenamePass> m_pass;
+    std::unique_ptr<UndoLastRename> m_undo;
     TrayPresence *m_trayPresence;
     bool m_fillingPreview = false;
 };

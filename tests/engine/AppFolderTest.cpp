@@ -12,7 +12,7 @@ struct Choice
 {
     const char *exeEntry; // created beside the executable, or nullptr
     bool musicExists;
-    const char *config, *cache, *start;
+    const char *config, *cache, *start, *data;
 };
 
 class AppFolderChoice : public ::testing::TestWithParam<Choice> {};
@@ -28,18 +28,19 @@ TEST_P(AppFolderChoice, FollowsThePortableMarkerAndTheMusicFolder)
         dir.write(QStringLiteral("music/x"));
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
 
-    const AppFolder folder = AppFolder::choose({at("exe"), at("config"), at("cache"), at("music"), at("home")});
+    const AppFolder folder = AppFolder::choose({at("exe"), at("config"), at("cache"), at("music"), at("home"), at("data")});
     EXPECT_EQ(folder.AppFile(QStringLiteral("renamer.ini")), at(c.config) + QStringLiteral("/renamer.ini"));
     EXPECT_EQ(folder.CacheFile(QStringLiteral("renamer.dat")), at(c.cache) + QStringLiteral("/renamer.dat"));
     EXPECT_EQ(folder.startFolder(), at(c.start));
+    EXPECT_EQ(folder.dataFolder(), at(c.data));
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, AppFolderChoice,
-                         ::testing::Values(Choice{nullptr, true, "config", "cache", "music"},
-                                           Choice{nullptr, false, "config", "cache", "home"},
-                                           Choice{"hostinfo.ini", true, "config", "cache", "music"},
-                                           Choice{"renamer.ini", true, "exe", "exe", "exe"},
+                         ::testing::Values(Choice{nullptr, true, "config", "cache", "music", "data"},
+                                           Choice{nullptr, false, "config", "cache", "home", "data"},
+                                           Choice{"hostinfo.ini", true, "config", "cache", "music", "data"},
+                                           Choice{"renamer.ini", true, "exe", "exe", "exe", "exe"},
                                            // A folder of that name marks nothing.
-                                           Choice{"renamer.ini/x", false, "config", "cache", "home"}));
+                                           Choice{"renamer.ini/x", false, "config", "cache", "home", "data"}));
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(MainWindowControls, MenusCarryTheirCaptionsAndOpenFromTheLabels)
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return texts;
     };
-    EXPECT_EQ(captions(main.menus().mnuFile), QStringList({"E&xit"}));
+    EXPECT_EQ(captions(main.menus().mnuFile), QStringList({"&Undo Last Rename", "E&xit"}));
     EXPECT_EQ(captions(main.menus().mnuOptions), QStringList({"&Capitalize Only", "&Remove Numbers",
                                                       "R&emove Underscore", "-", "&Prefrences"}));
     EXPECT_EQ(captions(main.menus().mnuHelp), QStringList({"&About"}));

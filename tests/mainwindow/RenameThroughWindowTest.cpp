@@ -146,4 +146,44 @@ TEST_F(RenameThroughWindow, PreviewOffersTheTagsCountAndMarksTakenNames)
     EXPECT_TRUE(main.lstFiles->item(1)->toolTip().isEmpty());
 }
 
+TEST_F(RenameThroughWindow, UndoLastRenameAfterARestartAsksThenPutsTheNamesBack)
+{
+    touch(QStringLiteral("the_owls-blue sky.MP3"));
+    touch(QStringLiteral("a-b-c.mp3"));
+    const auto undoOffered = [this](frmRenamer &main) {
+        Q_EMIT main.menus().mnuFile->aboutToShow();
+        return main.menus().mnuUndo->isEnabled();
+    };
+    frmRenamer &first = open();
+    first.show();
+    EXPECT_FALSE(undoOffered(first)) << "nothing renamed yet";
+    clickRow(first.File1, 0);
+    clickRow(first.File1, 1, Qt::ControlModifier);
+    dialogs.answer(QStringLiteral("1"));
+    dialogs.answer(QStringLiteral("2"));
+    pressButton(first, 2, 0);
+    EXPECT_FALSE(undoOffered(first)) << "a preview waits";
+    first.lstFiles->selectAll();
+    pressButton(first, 2, 0);
+    EXPECT_TRUE(undoOffered(first));
+
+    forms.reset();
+    frmRenamer &main = open();
+    main.show();
+    ASSERT_TRUE(undoOffered(main));
+    main.menus().mnuUndo->trigger();
+    ASSERT_EQ(dialogs.questions().size(), 1);
+    EXPECT_EQ(dialogs.questions().first().text,
+              QStringLiteral("Undo the last rename? These files get their old names back:\r\n"
+                             "(The Owls) Blue Sky.mp3 -> the_owls-blue sky.MP3\r\n(A) B C.mp3 -> a-b-c.mp3"));
+    EXPECT_EQ(main.File1->list(0), QStringLiteral("(A) B C.mp3")) << "No renames nothing";
+
+    dialogs.answerYesNo(true);
+    main.menus().mnuUndo->trigger();
+    EXPECT_EQ(main.File1->list(0), QStringLiteral("a-b-c.mp3"));
+    EXPECT_EQ(main.File1->list(1), QStringLiteral("the_owls-blue sky.MP3"));
+    EXPECT_TRUE(dialogs.messages().isEmpty()) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_FALSE(undoOffered(main));
+}
+
 } // namespace

@@ -19,6 +19,12 @@ void ScriptedDialogs::showMessage(const QString &text, Icon icon, const QString 
         m_onMessage(m);
 }
 
+bool ScriptedDialogs::askYesNo(const QString &text, const QString &caption)
+{
+    m_questions.append({text, Icon::None, caption});
+    return !m_yesNo.isEmpty() && m_yesNo.dequeue();
+}
+
 QStringList ScriptedDialogs::messageTexts() const
 {
     QStringList texts;
@@ -32,4 +38,6 @@ void ScriptedDialogs::clear()
     m_answers.clear();
     m_prompts.clear();
     m_messages.clear();
+    m_yesNo.clear();
+    m_questions.clear();
 }

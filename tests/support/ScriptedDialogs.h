@@ -23,11 +23,17 @@ public:
     // Run when a message is shown, e.g. to act while a modal box would be up.
     void onMessage(std::function<void(const Message &)> hook) { m_onMessage = std::move(hook); }
 
+    // Queue the answer of the next yes/no question (default: No).
+    void answerYesNo(bool yes) { m_yesNo.enqueue(yes); }
+
     QString askText(const QString &prompt, const QString &title, const QString &defaultText) override;
     void showMessage(const QString &text, Icon icon, const QString &caption) override;
+    bool askYesNo(const QString &text, const QString &caption) override;
 
     const QList<Prompt> &prompts() const { return m_prompts; }
     const QList<Message> &messages() const { return m_messages; }
+    // The yes/no questions asked, each with its caption.
+    const QList<Message> &questions() const { return m_questions; }
     QStringList messageTexts() const;
     void clear();
 
@@ -37,4 +43,6 @@ private:
     std::function<void(const Message &)> m_onMessage;
     QList<Prompt> m_prompts;
     QList<Message> m_messages;
+    QQueue<bool> m_yesNo;
+    QList<Message> m_questions;
 };

@@ -1,0 +1,443 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
+#include "RenameJournal.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <charconv>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QByteArray kMagic("marlune-journal");
+const QString kPassPrefix = QStringLiteral("pass-");
+const QString kPassSuffix = QStringLiteral(".txt");
+
+// A new directory entry is only durable once its folder is flushed too.
+void syncFolder(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+bool toNumber(const QByteArray &field, qint64 &value)
+{
+    bool ok = false;
+    value = field.toLongLong(&ok);
+    return ok;
+}
+
+bool toUnsigned(const QByteArray &field, quint64 &value)
+{
+    bool ok = false;
+    value = field.toULongLong(&ok);
+    return ok;
+}
+
+// Reads one pass file line by line; the first failure stops it with the line's number.
+class PassReader
+{
+public:
+    PassReader(const QString &path, JournalPass &pass) : m_path(path), m_pass(pass) {}
+
+    QString read(const QByteArray &data)
+    {
+        QList<QByteArray> lines = data.split('\n');
+        // The last piece follows the last newline: empty for a whole file, else a line
+        // torn by a crash while it was appended, which is forgiven as the cut-off point.
+        const bool torn = !lines.constLast().isEmpty();
+        lines.removeLast();
+        if (torn)
+            m_pass.ended = false;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            m_line = int(i) + 1;
+            if (const QString problem = readLine(lines.at(i)); !problem.isEmpty())
+                return problem;
+        }
+        if (m_stage == Stage::Header && lines.isEmpty())
+            return damaged(QCoreApplication::translate("RenameJournal", "it is empty"));
+        return {};
+    }
+
+    // Whether the intent was complete: before that, nothing was renamed.
+    bool started() const { return m_stage == Stage::Records; }
+
+private:
+    enum class Stage { Header, Pass, Entries, Records };
+
+    QString damaged(const QString &why) const
+    {
+        return QCoreApplication::translate("RenameJournal", "%1, line %2: the rename journal is damaged (%3); it was left as it is and nothing was done.")
+            .arg(QDir::toNativeSeparators(m_path)).arg(m_line).arg(why);
+    }
+
+    QString readLine(const QByteArray &line)
+    {
+        const QList<QByteArray> f = line.split('\t');
+        switch (m_stage) {
+        case Stage::Header:
+            return readHeader(f);
+        case Stage::Pass:
+            return readPassLine(f);
+        case Stage::Entries:
+            return readEntry(f);
+        case Stage::Records:
+            return readRecord(f);
+        }
+        return {};
+    }
+
+    QString readHeader(const QList<QByteArray> &f)
+    {
+        qint64 version = 0;
+        if (f.size() != 2 || f.at(0) != kMagic || !toNumber(f.at(1), version))
+            return damaged(QCoreApplication::translate("RenameJournal", "not a rename journal"));
+        if (version > RenameJournal::kVersion)
+            return QCoreApplication::translate("RenameJournal", "%1 was written by a newer Marlune (journal version %2); it was left as it is and nothing was done.")
+                .arg(QDir::toNativeSeparators(m_path)).arg(version);
+        m_stage = Stage::Pass;
+        return {};
+    }
+
+    QString readPassLine(const QList<QByteArray> &f)
+    {
+        qint64 number = 0;
+        if (f.size() != 4 || f.at(0) != "pass" || !toNumber(f.at(1), number) || !toNumber(f.at(3), m_expected))
+            return damaged(QCoreApplication::translate("RenameJournal", "no pass line"));
+        m_pass.number = int(number);
+        m_pass.time = QDateTime::fromString(QString::fromLatin1(f.at(2)), Qt::ISODateWithMs);
+        if (!m_pass.time.isValid())
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad time"));
+        m_stage = Stage::Entries;
+        return {};
+    }
+
+    QString readEntry(const QList<QByteArray> &f)
+    {
+        if (f.size() == 2 && f.at(0) == "d") {
+            const std::optional<QByteArray> dir = journalBytes(f.at(1));
+            if (!dir)
+                return damaged(QCoreApplication::translate("RenameJournal", "a bad folder"));
+            m_dir = *dir;
+            return {};
+        }
+        if (f.size() == 1 && f.at(0) == "intent") {
+            if (m_pass.entries.size() != m_expected)
+                return damaged(QCoreApplication::translate("RenameJournal", "entries are missing"));
+            m_stage = Stage::Records;
+            return {};
+        }
+        JournalEntry e;
+        e.dir = m_dir;
+        const std::optional<QByteArray> oldName = f.size() == 7 ? journalBytes(f.at(1)) : std::nullopt;
+        const std::optional<QByteArray> newName = f.size() == 7 ? journalBytes(f.at(2)) : std::nullopt;
+        if (f.size() != 7 || f.at(0) != "e" || !oldName || !newName || m_dir.isEmpty()
+            || !toUnsigned(f.at(3), e.identity.device) || !toUnsigned(f.at(4), e.identity.inode)
+            || !toNumber(f.at(5), e.identity.size) || !toNumber(f.at(6), e.identity.modifiedNs))
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad entry"));
+        e.oldName = *oldName;
+        e.newName = *newName;
+        m_pass.entries.append(e);
+        return {};
+    }
+
+    QString readRecord(const QList<QByteArray> &f)
+    {
+        if (f.size() == 1 && f.at(0) == "end") {
+            m_pass.ended = true;
+            return {};
+        }
+        if (f.size() == 1 && f.at(0) == "undone") {
+            m_pass.undone = true;
+            return {};
+        }
+        qint64 index = -1;
+        if (f.size() != 2 || (f.at(0) != "r" && f.at(0) != "u") || !toNumber(f.at(1), index) || index < 0
+            || index >= m_pass.entries.size())
+            return damaged(QCoreApplication::translate("RenameJournal", "a bad record"));
+        (f.at(0) == "r" ? m_pass.entries[index].renamed : m_pass.entries[index].undone) = true;
+        return {};
+    }
+
+    QString m_path;
+    JournalPass &m_pass;
+    Stage m_stage = Stage::Header;
+    int m_line = 0;
+    qint64 m_expected = 0;
+    QByteArray m_dir;
+};
+
+void appendNumber(QByteArray &out, qint64 value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append('\t').append(digits, end - digits);
+}
+
+// Written straight into the intent: it is built for every file of a pass before the
+// first rename, so it stays within the renames' own budget.
+void appendField(QByteArray &out, const QByteArray &bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    out.append('\t');
+    const char *run = bytes.constData();
+    const char *const end = run + bytes.size();
+    for (const char *p = run; p != end; ++p) {
+        const uchar u = uchar(*p);
+        if (u >= 0x20 && u != 0x7F && u != '%')
+            continue;
+        out.append(run, p - run).append('%').append(hex[u >> 4]).append(hex[u & 15]);
+        run = p + 1;
+    }
+    out.append(run, end - run);
+}
+
+QByteArray intentOf(int number, const QList<JournalEntry> &entries)
+{
+    QByteArray out = kMagic + '\t' + QByteArray::number(RenameJournal::kVersion) + '\n';
+    out += "pass\t" + QByteArray::number(number) + '\t'
+        + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + '\t'
+        + QByteArray::number(entries.size()) + '\n';
+    out.reserve(out.size() + entries.size() * 96);
+    QByteArray dir;
+    for (const JournalEntry &e : entries) {
+        if (e.dir != dir) {
+            dir = e.dir;
+            out += 'd';
+            appendField(out, dir);
+            out += '\n';
+        }
+        out += 'e';
+        appendField(out, e.oldName);
+        appendField(out, e.newName);
+        appendNumber(out, qint64(e.identity.device));
+        appendNumber(out, qint64(e.identity.inode));
+        appendNumber(out, e.identity.size);
+        appendNumber(out, e.identity.modifiedNs);
+        out += '\n';
+    }
+    return out + "intent\n";
+}
+
+} // namespace
+
+int JournalPass::renamedCount() const
+{
+    return int(std::count_if(entries.cbegin(), entries.cend(), [](const JournalEntry &e) { return e.renamed; }));
+}
+
+QByteArray JournalPass::folder() const
+{
+    if (entries.isEmpty())
+        return {};
+    const QByteArray &first = entries.first().dir;
+    const bool shared = std::all_of(entries.cbegin(), entries.cend(), [&](const JournalEntry &e) { return e.dir == first; });
+    return shared ? first : QByteArray();
+}
+
+QByteArray journalField(const QByteArray &bytes)
+{
+    QByteArray out;
+    appendField(out, bytes);
+    return out.mid(1);
+}
+
+std::optional<QByteArray> journalBytes(const QByteArray &field)
+{
+    if (field.isEmpty())
+        return std::nullopt;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field.at(i) == '%' && (i + 2 >= field.size() || !isxdigit(uchar(field.at(i + 1))) || !isxdigit(uchar(field.at(i + 2)))))
+            return std::nullopt;
+    }
+    return QByteArray::fromPercentEncoding(field);
+}
+
+RenameJournal::RenameJournal(const QString &folder) : m_folder(folder) {}
+
+RenameJournal::~RenameJournal() = default;
+
+QString RenameJournal::passPath(int number) const
+{
+    return m_folder + u'/' + kPassPrefix + QStringLiteral("%1").arg(number, 6, 10, QLatin1Char('0')) + kPassSuffix;
+}
+
+QList<int> RenameJournal::passNumbers() const
+{
+    QList<int> numbers;
+    const QStringList names = QDir(m_folder).entryList({kPassPrefix + u'*' + kPassSuffix}, QDir::Files);
+    for (const QString &name : names) {
+        bool ok = false;
+        const int n = name.mid(kPassPrefix.size(), name.size() - kPassPrefix.size() - kPassSuffix.size()).toInt(&ok);
+        if (ok && n > 0)
+            numbers.append(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+std::optional<JournalPass> RenameJournal::readPass(int number, QString &problem) const
+{
+    QFile file(passPath(number));
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QCoreApplication::translate("RenameJournal", "%1 cannot be read: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+        return std::nullopt;
+    }
+    JournalPass pass;
+    PassReader reader(file.fileName(), pass);
+    problem = reader.read(file.readAll());
+    if (!problem.isEmpty())
+        return std::nullopt;
+    if (!reader.started())
+        pass.entries.clear(); // cut off while its intent was written: nothing was renamed
+    return pass;
+}
+
+QString RenameJournal::lock()
+{
+    if (!QDir().mkpath(m_folder))
+        return writeFailure(m_folder, QCoreApplication::translate("RenameJournal", "the folder cannot be made"));
+    m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/lock"));
+    // Only a holder that is gone frees the lock: a pass waiting on a confirmation
+    // may hold it for minutes.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return {};
+    const bool busy = m_lock->error() == QLockFile::LockFailedError;
+    m_lock.reset();
+    if (busy)
+        return QCoreApplication::translate("RenameJournal", "Another Marlune is renaming or undoing; try again when it has finished.");
+    return writeFailure(m_folder + QStringLiteral("/lock"), QCoreApplication::translate("RenameJournal", "the lock file cannot be made"));
+}
+
+void RenameJournal::unlock()
+{
+    m_lock.reset();
+}
+
+QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
+{
+    if (const QString problem = lock(); !problem.isEmpty())
+        return problem;
+    const QList<int> numbers = passNumbers();
+    const int number = numbers.isEmpty() ? 1 : numbers.constLast() + 1;
+    m_file.setFileName(passPath(number));
+    m_writeFailed = false;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        const QString problem = writeFailure(m_file.fileName(), m_file.errorString());
+        unlock();
+        return problem;
+    }
+    if (!writeBytes(m_file, intentOf(number, entries)) || !syncFile(m_file)) {
+        const QString problem = writeFailure(m_file.fileName(), m_file.errorString());
+        m_file.close();
+        m_file.remove(); // half an intent is no record; the pass does not start
+        unlock();
+        return problem;
+    }
+    syncFolder(m_folder);
+    dropOldPasses(numbers);
+    return {};
+}
+
+void RenameJournal::recordRenamed(qsizetype entry)
+{
+    m_pending += "r\t";
+    m_pending += QByteArray::number(entry);
+    m_pending += '\n';
+    if (++m_pendingCount < kRecordBatch)
+        return;
+    append(m_pending);
+    m_pending.clear();
+    m_pendingCount = 0;
+}
+
+QString RenameJournal::endPass()
+{
+    // Not flushed: that would wait for every rename of the pass to reach the disk too,
+    // which costs as much as the renames. After a power cut an unflushed end makes the
+    // pass look cut off, and an undo then goes by the files' identities, as it must.
+    return finish("end\n", false);
+}
+
+QString RenameJournal::beginUndo(int number)
+{
+    m_file.setFileName(passPath(number));
+    m_writeFailed = false;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return writeFailure(m_file.fileName(), m_file.errorString());
+    return {};
+}
+
+void RenameJournal::recordUndone(qsizetype entry)
+{
+    append("u\t" + QByteArray::number(entry) + '\n');
+}
+
+QString RenameJournal::endUndo()
+{
+    return finish("undone\n", true);
+}
+
+bool RenameJournal::writeBytes(QFile &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
+bool RenameJournal::syncFile(QFile &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    return file.flush();
+#endif
+}
+
+QString RenameJournal::writeFailure(const QString &path, const QString &why) const
+{
+    return QCoreApplication::translate("RenameJournal", "The rename journal cannot be written (%1: %2); nothing was renamed.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
+void RenameJournal::dropOldPasses(const QList<int> &numbers)
+{
+    // The new pass is one of the kept ones.
+    for (qsizetype i = 0; i + kKeptPasses - 1 < numbers.size(); ++i)
+        QFile::remove(passPath(numbers.at(i)));
+}
+
+bool RenameJournal::append(const QByteArray &line)
+{
+    // Once a write failed, later records would leave a gap; the rest is found from
+    // the files themselves, as after a crash.
+    if (!m_file.isOpen() || m_writeFailed)
+        return false;
+    m_writeFailed = !writeBytes(m_file, line);
+    return !m_writeFailed;
+}
+
+QString RenameJournal::finish(const QByteArray &line, bool sync)
+{
+    QString problem;
+    const QByteArray last = m_pending + line;
+    m_pending.clear();
+    m_pendingCount = 0;
+    if (!append(last) || (sync && !syncFile(m_file)))
+        problem = QCoreApplication::translate("RenameJournal", "The rename journal cannot be completed (%1: %2); an undo checks each file itself.")
+                      .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString());
+    m_file.close();
+    unlock();
+    return problem;
+}

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+// Copyright The Marlune developers
+#include "FaultyFileSystem.h"
+#include "JournaledApply.h"
+#include "RenameJournal.h"
+#include "TempDir.h"
+#include "UndoPass.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The journal with its flushes logged beside the renames, and a disk that can fill up.
+class WatchedJournal : public RenameJournal
+{
+public:
+    WatchedJournal(const QString &folder, QStringList &log) : RenameJournal(folder), m_log(log) {}
+    bool diskFull = false;
+
+protected:
+    bool writeBytes(QFile &file, const QByteArray &bytes) override
+    {
+        return !diskFull && RenameJournal::writeBytes(file, bytes);
+    }
+    bool syncFile(QFile &file) override
+    {
+        m_log << QStringLiteral("sync");
+        return RenameJournal::syncFile(file);
+    }
+
+private:
+    QStringList &m_log;
+};
+
+class RenameJournalTest : public ::testing::Test
+{
+protected:
+    // A capitalising plan of the named files, all selected.
+    RenamePlan planOf(const QList<QByteArray> &names)
+    {
+        QList<RenamePlan::Source> sources;
+        for (const QByteArray &name : names)
+            sources.append(RenamePlan::sourceOf(files.writeNative(name, name), NameDecoder()));
+        FixedCountSource counts(std::nullopt);
+        RenamePlan plan = RenamePlan::build(sources, NamingMode::Capitalize, counts);
+        plan.selectAll();
+        return plan;
+    }
+    JournalPass lastPass()
+    {
+        QString problem;
+        const std::optional<JournalPass> pass = journal.readPass(journal.passNumbers().constLast(), problem);
+        EXPECT_TRUE(pass) << problem.toStdString();
+        return pass.value_or(JournalPass{});
+    }
+
+    TempDir files;
+    TempDir data;
+    FaultyFileSystem fs;
+    WatchedJournal journal{data.path(), fs.log};
+};
+
+TEST_F(RenameJournalTest, FlushesTheIntentBeforeTheFirstRenameAndKeepsEveryByte)
+{
+    files.writeNative("Taken.mp3");
+    RenamePlan plan = planOf({"\xe9t\xe9 %41\tone.mp3", "taken.mp3", "two.mp3"});
+    const JournaledOutcome outcome = applyJournaled(plan, &journal, fs);
+    ASSERT_TRUE(outcome.refused.isEmpty());
+    EXPECT_EQ(fs.log.first(), QStringLiteral("sync"));
+    EXPECT_EQ(fs.log.count(QStringLiteral("sync")), 1) << "one flush a pass";
+
+    const JournalPass pass = lastPass();
+    ASSERT_EQ(pass.entries.size(), 3);
+    EXPECT_EQ(pass.entries[0].oldName, QByteArray("\xe9t\xe9 %41\tone.mp3"));
+    EXPECT_EQ(pass.entries[0].newName, QByteArray("\xc3\x89t\xc3\xa9 %41\tone.mp3"));
+    EXPECT_EQ(pass.entries[0].dir, files.nativePath() + '/');
+    EXPECT_EQ(FileIdentity::of(files.nativePath() + "/Two.mp3"), pass.entries[2].identity);
+    EXPECT_EQ((QList<bool>{pass.entries[0].renamed, pass.entries[1].renamed, pass.entries[2].renamed}),
+              (QList<bool>{true, false, true}));
+    EXPECT_TRUE(pass.ended);
+    EXPECT_FALSE(pass.undone);
+}
+
+TEST_F(RenameJournalTest, AFullDiskOrAnotherProgramStopsThePassBeforeAnyRename)
+{
+    RenamePlan plan = planOf({"one.mp3"});
+    journal.diskFull = true;
+    EXPECT_NE(applyJournaled(plan, &journal, fs).refused, QString());
+    EXPECT_TRUE(journal.passNumbers().isEmpty()) << "half an intent is removed";
+    journal.diskFull = false;
+
+    RenameJournal other(data.path());
+    ASSERT_EQ(other.lock(), QString());
+    EXPECT_TRUE(applyJournaled(plan, &journal, fs).refused.contains(QStringLiteral("Another Marlune")));
+    UndoPass undo(journal, fs);
+    EXPECT_TRUE(undo.prepare().contains(QStringLiteral("Another Marlune")));
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"one.mp3"});
+    other.unlock();
+
+    EXPECT_EQ(applyJournaled(plan, &journal, fs).refused, QString()) << "both held locks were given back";
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"One.mp3"});
+}
+
+TEST_F(RenameJournalTest, KeepsTheLastHundredPasses)
+{
+    for (int i = 0; i < RenameJournal::kKeptPasses + 2; ++i) {
+        ASSERT_EQ(journal.beginPass({}), QString());
+        journal.endPass();
+    }
+    const QList<int> numbers = journal.passNumbers();
+    EXPECT_EQ(numbers.size(), RenameJournal::kKeptPasses);
+    EXPECT_EQ(numbers.first(), 3);
+}
+
+TEST_F(RenameJournalTest, UndoesNewestFirstAndSkipsChangedGoneAndTakenFiles)
+{
+    RenamePlan plan = planOf({"kept a.mp3", "kept b.mp3", "edited.mp3", "deleted.mp3", "shadowed.mp3"});
+    applyJournaled(plan, &journal, fs);
+    files.writeNative("Edited.mp3", "more bytes than before");
+    QFile::remove(files.filePath(QStringLiteral("Deleted.mp3")));
+    files.writeNative("shadowed.mp3", "a new file under the old name");
+
+    UndoPass undo(journal, fs);
+    ASSERT_EQ(undo.prepare(), QString());
+    using S = UndoPass::Step::State;
+    QList<QByteArray> order;
+    QList<S> states;
+    for (const UndoPass::Step &step : undo.steps()) {
+        order << step.from;
+        states << step.state;
+    }
+    EXPECT_EQ(order, (QList<QByteArray>{"Shadowed.mp3", "Deleted.mp3", "Edited.mp3", "Kept B.mp3", "Kept A.mp3"}));
+    EXPECT_EQ(states, (QList<S>{S::Taken, S::Gone, S::Changed, S::Due, S::Due}));
+    EXPECT_EQ(undo.run(), QString());
+    EXPECT_EQ(files.nativeEntries(),
+              (QList<QByteArray>{"Edited.mp3", "Shadowed.mp3", "kept a.mp3", "kept b.mp3", "shadowed.mp3"}));
+
+    const JournalPass pass = lastPass();
+    EXPECT_TRUE(pass.undone);
+    EXPECT_TRUE(pass.entries[0].undone);
+    EXPECT_FALSE(pass.entries[2].undone);
+    EXPECT_FALSE(UndoPass::hasUndoable(journal));
+    EXPECT_NE(UndoPass(journal, fs).prepare(), QString()) << "nothing is undone twice";
+}
+
+// A pass file as a crash, a stray edit or a later version left it.
+struct JournalText
+{
+    const char *text;
+    const char *refusal; // part of the message, or nullptr when it is read
+    int renamed;         // entries taken as renamed when read
+};
+
+class DamagedJournal : public RenameJournalTest, public ::testing::WithParamInterface<JournalText> {};
+
+TEST_P(DamagedJournal, IsReadUpToACrashAndRefusedOtherwise)
+{
+    const JournalText &c = GetParam();
+    const QByteArray dir = journalField(files.nativePath() + '/');
+    files.writeNative("A.mp3");
+    data.write(QStringLiteral("pass-000001.txt"), QByteArray(c.text).replace(' ', '\t').replace("DIR", dir));
+
+    QString problem;
+    const std::optional<JournalPass> pass = journal.readPass(1, problem);
+    UndoPass undo(journal, fs);
+    const QString undoProblem = undo.prepare();
+    if (c.refusal) {
+        EXPECT_FALSE(pass);
+        EXPECT_TRUE(problem.contains(QString::fromLatin1(c.refusal))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QStringLiteral("pass-000001.txt")));
+        EXPECT_EQ(undoProblem, problem);
+        EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"A.mp3"});
+        return;
+    }
+    ASSERT_TRUE(pass) << problem.toStdString();
+    EXPECT_TRUE(pass->interrupted());
+    EXPECT_EQ(pass->renamedCount(), c.renamed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DamagedJournal,
+    ::testing::Values(JournalText{"marlune-journal 2\nwhatever comes next\n", "newer Marlune (journal version 2)", 0},
+                      JournalText{"marlune-journal 1\npass 1 2026-01-02T03:04:05.006Z 1\nd DIR\ne a.mp3\nintent\n",
+                                  "line 4", 0},
+                      JournalText{"MP3 list\n", "line 1", 0},
+                      JournalText{"marlune-journal 1\npass 1 2026-01-02T03:04:05.006Z 1\nd DIR\ne a.mp3 A.mp3 1 2 0 3\n"
+                                  "intent\nr 7\nend\n",
+                                  "line 6", 0},
+                      // Cut off while a record was appended.
+                      JournalText{"marlune-journal 1\npass 1 2026-01-02T03:04:05.006Z 1\nd DIR\ne a.mp3 A.mp3 1 2 0 3\n"
+                                  "intent\nr 0\nen",
+                                  nullptr, 1},
+                      // Cut off while the intent was written: nothing was renamed yet.
+                      JournalText{"marlune-journal 1\npass 1 2026-01-02T03:04:05.006Z 1\nd DIR\ne a.mp3 A.m", nullptr, 0}));
+
+} // namespace
