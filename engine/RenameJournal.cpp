@@ -17,6 +17,8 @@ namespace {
 const QByteArray kMagic("marlune-journal");
 const QString kPassPrefix = QStringLiteral("pass-");
 const QString kPassSuffix = QStringLiteral(".txt");
+// An intent being written; one left by a program that was killed is removed.
+const QString kPartSuffix = QStringLiteral(".part");
 
 // A new directory entry is only durable once its folder is flushed too.
 void syncFolder(const QString &folder)
@@ -313,8 +315,12 @@ QString RenameJournal::lock()
     // Only a holder that is gone frees the lock: a pass waiting on a confirmation
     // may hold it for minutes.
     m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
+    if (m_lock->tryLock(0)) {
+        const QDir folder(m_folder);
+        for (const QString &part : folder.entryList({kPassPrefix + u'*' + kPassSuffix + kPartSuffix}, QDir::Files))
+            QFile::remove(folder.filePath(part));
         return {};
+    }
     const bool busy = m_lock->error() == QLockFile::LockFailedError;
     m_lock.reset();
     if (busy)
@@ -333,17 +339,24 @@ QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
         return problem;
     const QList<int> numbers = passNumbers();
     const int number = numbers.isEmpty() ? 1 : numbers.constLast() + 1;
-    m_file.setFileName(passPath(number));
+    // The intent goes in under a name of its own and takes the pass's name only once it
+    // is whole on the disk: a program killed while writing it leaves no pass behind
+    // that would read as damaged and stand in the way of every later undo.
+    const QString path = passPath(number);
+    QFile part(path + kPartSuffix);
     m_writeFailed = false;
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        const QString problem = writeFailure(m_file.fileName(), m_file.errorString());
+    const bool written = part.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        && writeBytes(part, intentOf(number, entries)) && syncFile(part);
+    if (!written || !part.rename(path)) {
+        const QString problem = writeFailure(part.fileName(), part.errorString());
+        part.close();
+        QFile::remove(path + kPartSuffix); // half an intent is no record; the pass does not start
         unlock();
         return problem;
     }
-    if (!writeBytes(m_file, intentOf(number, entries)) || !syncFile(m_file)) {
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         const QString problem = writeFailure(m_file.fileName(), m_file.errorString());
-        m_file.close();
-        m_file.remove(); // half an intent is no record; the pass does not start
         unlock();
         return problem;
     }

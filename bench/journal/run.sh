@@ -25,7 +25,7 @@ for round in $(seq 1 "${ROUNDS:-1}"); do
   # The prepare step's own renames are flushed first (sync), so the journal's flush
   # does not pay for them.
   hyperfine -N --warmup 1 --runs "${RUNS:-10}" --prepare "bash -c '$bare --lower $files && sync'" \
-    -n "journaled" "$(in_files "$cli rename --mode capitalize -- * >/dev/null")" \
+    -n "journaled" "$(in_files "env MARLUNE_BENCH_SAME_START=1 $cli rename --mode capitalize -- * >/dev/null")" \
     -n "no journal" "$(in_files "env MARLUNE_BENCH_NO_JOURNAL=1 $cli rename --mode capitalize -- * >/dev/null")"
 done
 [ -z "${QUICK:-}" ] || exit 0

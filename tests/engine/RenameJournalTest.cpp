@@ -89,6 +89,9 @@ TEST_F(RenameJournalTest, AFullDiskOrAnotherProgramStopsThePassBeforeAnyRename)
     EXPECT_NE(applyJournaled(plan, &journal, fs).refused, QString());
     EXPECT_TRUE(journal.passNumbers().isEmpty()) << "half an intent is removed";
     journal.diskFull = false;
+    // What a program killed while writing its intent leaves: no pass, and gone at the next.
+    data.write(QStringLiteral("pass-000001.txt.part"), "marlune-rename-journal\t1\npa");
+    EXPECT_TRUE(journal.passNumbers().isEmpty());
 
     RenameJournal other(data.path());
     ASSERT_EQ(other.lock(), QString());
@@ -100,6 +103,8 @@ TEST_F(RenameJournalTest, AFullDiskOrAnotherProgramStopsThePassBeforeAnyRename)
 
     EXPECT_EQ(applyJournaled(plan, &journal, fs).refused, QString()) << "both held locks were given back";
     EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"One.mp3"});
+    EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("pass-000001.txt.part"))));
+    EXPECT_EQ(journal.passNumbers(), QList<int>{1});
 }
 
 TEST_F(RenameJournalTest, KeepsTheLastHundredPasses)
