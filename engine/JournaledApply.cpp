@@ -40,6 +40,8 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
     entries.reserve(plan.size());
     journalIndex.fill(-1, plan.size());
     QByteArray current;
+    QByteArray lastDir;
+    QByteArray absoluteDir;
     QByteArray openDir;
     int folder = -1;
     for (qsizetype i = 0; i < plan.size(); ++i) {
@@ -51,8 +53,12 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
             openDir = p.dir.native();
             folder = FileIdentity::openFolder(openDir);
         }
+        if (p.dir.native() != lastDir || absoluteDir.isNull()) {
+            lastDir = p.dir.native();
+            absoluteDir = absoluteFolder(lastDir, current);
+        }
         JournalEntry e;
-        e.dir = absoluteFolder(p.dir.native(), current);
+        e.dir = absoluteDir; // shared by the folder's entries, not made anew for each
         e.oldName = p.source.native();
         e.newName = NativeName::fromText(p.proposal).native();
         const std::optional<FileIdentity> identity =
