@@ -149,6 +149,70 @@ TEST_F(RenameJournalTest, UndoesNewestFirstAndSkipsChangedGoneAndTakenFiles)
     EXPECT_NE(UndoPass(journal, fs).prepare(), QString()) << "nothing is undone twice";
 }
 
+// A batch's pass takes identities from the folder's listing, with no size or time: the
+// journal keeps them unknown, and undo tells a file modified after the pass or put in
+// its place by the time alone, also for a pass cut off before its records.
+TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
+{
+    for (const bool cutOff : {false, true}) {
+        SCOPED_TRACE(cutOff ? "cut-off pass" : "ended pass");
+        TempDir folder;
+        QList<QByteArray> paths;
+        for (const QByteArray name : {"kept.mp3", "modified.mp3", "replaced.mp3", "other.mp3"})
+            paths.append(folder.writeNative(name, name));
+        QList<RenamePlan::Source> sources;
+        for (const QByteArray &path : paths)
+            sources.append(RenamePlan::sourceOf(path, NameDecoder()));
+        FixedCountSource counts(std::nullopt);
+        RenamePlan plan = RenamePlan::build(sources, NamingMode::Capitalize, counts);
+        plan.selectAll();
+        FolderKinds kinds = FolderKinds::ofPaths(paths, fs);
+        ASSERT_EQ(applyJournaled(plan, &journal, fs, &kinds).refused, QString());
+
+        JournalPass pass = lastPass();
+        ASSERT_EQ(pass.entries.size(), 4);
+        const std::optional<FileIdentity> stat = FileIdentity::of(folder.nativePath() + "/Kept.mp3");
+        // Where the listing cannot be trusted (an overlay), a stat per file stands in.
+        EXPECT_EQ(pass.entries[0].identity, fs.listedDevice(folder.nativePath() + '/')
+                                                ? FileIdentity::listed(stat->device, stat->inode)
+                                                : *stat);
+        if (cutOff) {
+            QFile file(journal.passPath(pass.number));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray text = file.readAll();
+            file.close();
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(text.left(text.indexOf("intent\n") + 7));
+        }
+
+        QFile modified(folder.filePath(QStringLiteral("Modified.mp3")));
+        ASSERT_TRUE(modified.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(modified.setFileTime(pass.time.addSecs(1), QFileDevice::FileModificationTime));
+        modified.close();
+        // Made while the renamed file still exists, so it cannot get its inode, and
+        // dated before the pass, so only the inode tells.
+        folder.writeNative("replacement", "another file");
+        QFile replaced(folder.filePath(QStringLiteral("replacement")));
+        ASSERT_TRUE(replaced.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(replaced.setFileTime(pass.time.addSecs(-1), QFileDevice::FileModificationTime));
+        replaced.close();
+        ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Replaced.mp3"))));
+        ASSERT_TRUE(replaced.rename(folder.filePath(QStringLiteral("Replaced.mp3"))));
+
+        UndoPass undo(journal, fs);
+        ASSERT_EQ(undo.prepare(), QString());
+        using S = UndoPass::Step::State;
+        QList<S> states;
+        for (const UndoPass::Step &step : undo.steps())
+            states << step.state;
+        // A cut-off pass's unrecorded entries count only where the renamed file is found.
+        const QList<S> expected = cutOff ? QList<S>{S::Due, S::Due} : QList<S>{S::Due, S::Changed, S::Changed, S::Due};
+        EXPECT_EQ(states, expected);
+        EXPECT_EQ(undo.run(), QString());
+        EXPECT_EQ(folder.nativeEntries(), (QList<QByteArray>{"Modified.mp3", "Replaced.mp3", "kept.mp3", "other.mp3"}));
+    }
+}
+
 // A pass file as a crash, a stray edit or a later version left it.
 struct JournalText
 {
