@@ -36,12 +36,17 @@ private:
 class RenameJournalTest : public ::testing::Test
 {
 protected:
-    // A capitalising plan of the named files, all selected.
-    RenamePlan planOf(const QList<QByteArray> &names)
+    // A capitalising plan of the named files, made in folder (files unless given), all
+    // selected; paths gets their paths.
+    RenamePlan planOf(const QList<QByteArray> &names, TempDir *folder = nullptr, QList<QByteArray> *paths = nullptr)
     {
         QList<RenamePlan::Source> sources;
-        for (const QByteArray &name : names)
-            sources.append(RenamePlan::sourceOf(files.writeNative(name, name), NameDecoder()));
+        for (const QByteArray &name : names) {
+            const QByteArray path = (folder ? *folder : files).writeNative(name, name);
+            sources.append(RenamePlan::sourceOf(path, NameDecoder()));
+            if (paths)
+                paths->append(path);
+        }
         FixedCountSource counts(std::nullopt);
         RenamePlan plan = RenamePlan::build(sources, NamingMode::Capitalize, counts);
         plan.selectAll();
@@ -158,14 +163,7 @@ TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
         SCOPED_TRACE(cutOff ? "cut-off pass" : "ended pass");
         TempDir folder;
         QList<QByteArray> paths;
-        for (const QByteArray name : {"kept.mp3", "modified.mp3", "replaced.mp3", "other.mp3"})
-            paths.append(folder.writeNative(name, name));
-        QList<RenamePlan::Source> sources;
-        for (const QByteArray &path : paths)
-            sources.append(RenamePlan::sourceOf(path, NameDecoder()));
-        FixedCountSource counts(std::nullopt);
-        RenamePlan plan = RenamePlan::build(sources, NamingMode::Capitalize, counts);
-        plan.selectAll();
+        RenamePlan plan = planOf({"kept.mp3", "modified.mp3", "replaced.mp3", "other.mp3"}, &folder, &paths);
         FolderKinds kinds = FolderKinds::ofPaths(paths, fs);
         ASSERT_EQ(applyJournaled(plan, &journal, fs, &kinds).refused, QString());
 
@@ -176,28 +174,23 @@ TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
         EXPECT_EQ(pass.entries[0].identity, fs.listedDevice(folder.nativePath() + '/')
                                                 ? FileIdentity::listed(stat->device, stat->inode)
                                                 : *stat);
-        if (cutOff) {
+        if (cutOff) { // a crash before the first records
             QFile file(journal.passPath(pass.number));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            const QByteArray text = file.readAll();
-            file.close();
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(text.left(text.indexOf("intent\n") + 7));
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.resize(file.readAll().indexOf("intent\n") + 7));
         }
-
-        QFile modified(folder.filePath(QStringLiteral("Modified.mp3")));
-        ASSERT_TRUE(modified.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(modified.setFileTime(pass.time.addSecs(1), QFileDevice::FileModificationTime));
-        modified.close();
+        const auto date = [&](const char *name, int seconds) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            return file.open(QIODevice::ReadWrite)
+                && file.setFileTime(pass.time.addSecs(seconds), QFileDevice::FileModificationTime);
+        };
+        ASSERT_TRUE(date("Modified.mp3", 1));
         // Made while the renamed file still exists, so it cannot get its inode, and
         // dated before the pass, so only the inode tells.
         folder.writeNative("replacement", "another file");
-        QFile replaced(folder.filePath(QStringLiteral("replacement")));
-        ASSERT_TRUE(replaced.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(replaced.setFileTime(pass.time.addSecs(-1), QFileDevice::FileModificationTime));
-        replaced.close();
+        ASSERT_TRUE(date("replacement", -1));
         ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Replaced.mp3"))));
-        ASSERT_TRUE(replaced.rename(folder.filePath(QStringLiteral("Replaced.mp3"))));
+        ASSERT_TRUE(QFile::rename(folder.filePath(QStringLiteral("replacement")), folder.filePath(QStringLiteral("Replaced.mp3"))));
 
         UndoPass undo(journal, fs);
         ASSERT_EQ(undo.prepare(), QString());
