@@ -9,12 +9,24 @@
 // What makes a file the same file later on: where it lives on disk (device and inode)
 // and what it holds by size and modification time. A rename keeps all four, so a
 // file found under its new name with the identity taken before is the one renamed.
+// One learnt from a folder's listing has only the first two: size and time are
+// kUnknown, and a later change shows in the time alone (see unchangedSince).
 struct FileIdentity
 {
+    static constexpr qint64 kUnknown = -1;
+
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
     qint64 modifiedNs = 0;
+
+    static FileIdentity listed(quint64 device, quint64 inode) { return {device, inode, kUnknown, kUnknown}; }
+    bool knowsContent() const { return size != kUnknown || modifiedNs != kUnknown; }
+    // Whether now, taken of a file today, is the file this identity was taken of and
+    // unchanged since: the same four for a full identity; for a listed one, the same
+    // place on disk and not modified after sinceMs (ms since the epoch), which must be
+    // a time after the identity was taken and before anything was done to the file.
+    bool unchangedSince(const FileIdentity &now, qint64 sinceMs) const;
 
     // The identity of what path names, links not followed; none when nothing is there.
     static std::optional<FileIdentity> of(const QByteArray &path);

@@ -49,6 +49,11 @@ public:
     // gives, so a file system that only lists one way still serves both; one that
     // changes list() over another that overrides this (NativeFileSystem) changes both.
     virtual bool listInto(const QByteArray &folder, FolderIndex &entries);
+    // The device of the folder's files, when the inodes its listing gives are the ones a
+    // stat of each file would give; none otherwise (an overlay mixes the devices and
+    // inodes of the layers beneath), or when it cannot be told. The default tells none,
+    // so a file system without it is asked file by file.
+    virtual std::optional<quint64> listedDevice(const QByteArray &folder);
     virtual QString describe(int code) const = 0;
 
     // The real file system. Stateless, so one shared instance is enough.

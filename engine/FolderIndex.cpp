@@ -30,15 +30,16 @@ void FolderIndex::reserve(qsizetype names, qsizetype bytes)
         rehash(slotsFor(size_t(names)));
 }
 
-void FolderIndex::add(std::string_view name, std::optional<FileSystem::Kind> kind)
+void FolderIndex::add(std::string_view name, std::optional<FileSystem::Kind> kind, quint64 inode)
 {
     const qint8 stored = kind ? qint8(*kind) : kUntyped;
     const size_t hash = hashOf(name);
     if (const quint32 found = find(name, hash); found != kNone) {
         m_entries[found].kind = stored;
+        m_entries[found].inode = inode;
         return;
     }
-    m_entries.push_back({quint32(m_names.size()), quint32(name.size()), hash, stored});
+    m_entries.push_back({quint32(m_names.size()), quint32(name.size()), hash, inode, stored});
     m_names.append(name);
     if (m_entries.size() * 2 > m_slots.size())
         rehash(slotsFor(m_entries.size()));
@@ -52,6 +53,14 @@ std::optional<FileSystem::Kind> FolderIndex::typedKind(std::string_view name) co
     if (found == kNone || m_entries[found].kind == kUntyped)
         return std::nullopt;
     return FileSystem::Kind(m_entries[found].kind);
+}
+
+std::optional<quint64> FolderIndex::inode(std::string_view name) const
+{
+    const quint32 found = find(name);
+    if (found == kNone || m_entries[found].inode == 0)
+        return std::nullopt;
+    return m_entries[found].inode;
 }
 
 quint32 FolderIndex::find(std::string_view name) const

@@ -20,8 +20,9 @@ public:
     // Room for about this many names of this many bytes in all, so a reader that knows
     // the folder's size grows nothing.
     void reserve(qsizetype names, qsizetype bytes);
-    // A name read again keeps the kind read last.
-    void add(std::string_view name, std::optional<FileSystem::Kind> kind);
+    // A name read again keeps the kind and inode read last. inode 0: the listing did
+    // not tell.
+    void add(std::string_view name, std::optional<FileSystem::Kind> kind, quint64 inode = 0);
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
     // The names in the order first read, each once.
@@ -30,6 +31,9 @@ public:
     // What the entry said the name is; nullopt when the name is not listed or its entry
     // did not tell (a link, or a file system that leaves the type unknown).
     std::optional<FileSystem::Kind> typedKind(std::string_view name) const;
+    // The inode the entry gave; nullopt when the name is not listed or the listing did
+    // not tell.
+    std::optional<quint64> inode(std::string_view name) const;
 
 private:
     static constexpr quint32 kNone = ~quint32(0);
@@ -40,6 +44,7 @@ private:
         quint32 offset;
         quint32 size;
         size_t hash;
+        quint64 inode;
         qint8 kind;
     };
 

@@ -83,6 +83,22 @@ FileSystem::Kind FolderKinds::kindIn(const QByteArray &folder, std::string_view 
     return m_fs.kind(path);
 }
 
+std::optional<FileIdentity> FolderKinds::listedIdentity(const QByteArray &folder, const QByteArray &name)
+{
+    const FolderIndex *entries = listing(folder);
+    if (!entries)
+        return std::nullopt;
+    const std::optional<quint64> inode = entries->inode({name.constData(), size_t(name.size())});
+    if (!inode)
+        return std::nullopt;
+    auto device = m_devices.constFind(folder);
+    if (device == m_devices.cend())
+        device = m_devices.insert(folder, m_fs.listedDevice(folder));
+    if (!*device)
+        return std::nullopt;
+    return FileIdentity::listed(**device, *inode);
+}
+
 const FolderIndex *FolderKinds::listing(const QByteArray &folder)
 {
     if (m_last != m_listings.end() && m_last.key() == folder)

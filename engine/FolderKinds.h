@@ -2,6 +2,7 @@
 // Copyright The Marlune developers
 #pragma once
 
+#include "FileIdentity.h"
 #include "FileSystem.h"
 #include "FolderIndex.h"
 
@@ -30,6 +31,11 @@ public:
     // The folder's names as one listing gives them, read now if no question has read it
     // yet, however few names were announced for it; null when it cannot be read.
     const FolderIndex *names(const QByteArray &folder);
+    // Where folder + name is on disk as the folder's listing tells it (the device asked
+    // once per folder), with size and time unknown; none when the folder holds too few
+    // of the batch's names to be read, or its listing lacks the name or its inode, or
+    // cannot be trusted for them: then a stat of the name tells.
+    std::optional<FileIdentity> listedIdentity(const QByteArray &folder, const QByteArray &name);
 
 private:
     FolderKinds(QHash<QByteArray, qsizetype> namesPerFolder, FileSystem &fs);
@@ -38,6 +44,7 @@ private:
 
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
+    QHash<QByteArray, std::optional<quint64>> m_devices;
     QHash<QByteArray, std::optional<FolderIndex>> m_listings;
     // The folder asked about last, which the next name shares in a batch.
     QHash<QByteArray, std::optional<FolderIndex>>::iterator m_last = m_listings.end();

@@ -58,6 +58,11 @@ std::optional<FileSystem::Kind> FolderReader::typedKind() const
     return NativeDirectory::kindOfEntryType(static_cast<const dirent *>(m_entry)->d_type);
 }
 
+quint64 FolderReader::inode() const
+{
+    return quint64(static_cast<const dirent *>(m_entry)->d_ino);
+}
+
 FileSystem::Kind FolderReader::kind() const
 {
     if (const std::optional<FileSystem::Kind> typed = typedKind())

@@ -32,6 +32,8 @@ public:
     bool isDotOrDotDot() const;
     // What the entry's type says; nullopt for a link or an untyped entry.
     std::optional<FileSystem::Kind> typedKind() const;
+    // The entry's inode as the listing gives it, without a stat.
+    quint64 inode() const;
     // What the entry leads to, links followed, asked of stat where the type does not
     // tell; a dangling link is Other.
     FileSystem::Kind kind() const;

@@ -34,7 +34,7 @@ QByteArray absoluteFolder(const QByteArray &dir, QByteArray &current)
 
 } // namespace
 
-QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &journalIndex)
+QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &journalIndex, FolderKinds *kinds)
 {
     QList<JournalEntry> entries;
     entries.reserve(plan.size());
@@ -48,11 +48,6 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
         const PlanEntry &p = plan.entries().at(i);
         if (!p.selected || p.state != PlanEntry::State::Proposed)
             continue;
-        if (folder < 0 || p.dir.native() != openDir) {
-            FileIdentity::closeFolder(folder);
-            openDir = p.dir.native();
-            folder = FileIdentity::openFolder(openDir);
-        }
         if (p.dir.native() != lastDir || absoluteDir.isNull()) {
             lastDir = p.dir.native();
             absoluteDir = absoluteFolder(lastDir, current);
@@ -61,8 +56,16 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
         e.dir = absoluteDir; // shared by the folder's entries, not made anew for each
         e.oldName = p.source.native();
         e.newName = NativeName::fromText(p.proposal).native();
-        const std::optional<FileIdentity> identity =
-            folder >= 0 ? FileIdentity::in(folder, e.oldName) : FileIdentity::of(p.dir.native() + e.oldName);
+        // The listing the batch read anyway spares a stat per file.
+        std::optional<FileIdentity> identity = kinds ? kinds->listedIdentity(p.dir.native(), e.oldName) : std::nullopt;
+        if (!identity) {
+            if (folder < 0 || p.dir.native() != openDir) {
+                FileIdentity::closeFolder(folder);
+                openDir = p.dir.native();
+                folder = FileIdentity::openFolder(openDir);
+            }
+            identity = folder >= 0 ? FileIdentity::in(folder, e.oldName) : FileIdentity::of(p.dir.native() + e.oldName);
+        }
         e.identity = identity.value_or(FileIdentity{});
         journalIndex[i] = entries.size();
         entries.append(e);
@@ -77,7 +80,7 @@ JournaledOutcome applyJournaled(RenamePlan &plan, RenameJournal *journal, FileSy
     JournaledOutcome outcome;
     QList<qsizetype> journalIndex;
     if (journal) {
-        outcome.refused = journal->beginPass(journalEntriesOf(plan, journalIndex));
+        outcome.refused = journal->beginPass(journalEntriesOf(plan, journalIndex, kinds));
         if (!outcome.refused.isEmpty())
             return outcome;
     }

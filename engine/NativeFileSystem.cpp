@@ -15,6 +15,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#ifdef Q_OS_LINUX
+#include <sys/vfs.h>
+#endif
 #include <unistd.h>
 #endif
 
@@ -34,6 +37,11 @@ bool FileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
     for (auto it = listing.cbegin(); it != listing.cend(); ++it)
         entries.add(std::string_view(it.key().constData(), size_t(it.key().size())), it.value());
     return true;
+}
+
+std::optional<quint64> FileSystem::listedDevice(const QByteArray &)
+{
+    return std::nullopt;
 }
 
 FileSystem &FileSystem::native()
@@ -206,8 +214,27 @@ bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
     if (!reader.isOpen())
         return false;
     while (reader.next())
-        entries.add(reader.name(), reader.typedKind());
+        entries.add(reader.name(), reader.typedKind(), reader.inode());
     return !reader.failed();
+}
+
+std::optional<quint64> NativeFileSystem::listedDevice(const QByteArray &folder)
+{
+    const char *path = folder.isEmpty() ? "." : folder.constData();
+#ifdef Q_OS_LINUX
+    // An overlay's listing may give the inodes of its lower layers, and its files the
+    // devices of those layers rather than its own; a user-space file system lists
+    // whatever numbers its program chooses.
+    constexpr long kOverlayMagic = 0x794c7630;
+    constexpr long kFuseMagic = 0x65735546;
+    struct statfs fsInfo;
+    if (::statfs(path, &fsInfo) != 0 || long(fsInfo.f_type) == kOverlayMagic || long(fsInfo.f_type) == kFuseMagic)
+        return std::nullopt;
+#endif
+    struct stat st;
+    if (::stat(path, &st) != 0)
+        return std::nullopt;
+    return quint64(st.st_dev);
 }
 
 QString NativeFileSystem::describe(int code) const

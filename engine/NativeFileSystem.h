@@ -19,6 +19,7 @@ public:
 #ifndef Q_OS_WIN
     bool list(const QByteArray &folder, Listing &entries) override;
     bool listInto(const QByteArray &folder, FolderIndex &entries) override;
+    std::optional<quint64> listedDevice(const QByteArray &folder) override;
 #endif
     QString describe(int code) const override;
 };

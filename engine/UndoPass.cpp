@@ -89,7 +89,7 @@ void UndoPass::check(Step &step, const JournalEntry &entry) const
     const std::optional<FileIdentity> now = FileIdentity::of(step.dir + step.from);
     if (!now)
         step.state = Step::State::Gone;
-    else if (*now != entry.identity)
+    else if (!entry.identity.unchangedSince(*now, m_pass.time.toMSecsSinceEpoch()))
         step.state = Step::State::Changed;
     else if (m_fs.exists(step.dir + step.to) && !m_fs.sameFile(step.dir + step.to, step.dir + step.from))
         step.state = Step::State::Taken;

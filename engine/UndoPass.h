@@ -12,7 +12,8 @@
 
 // Puts the old names of one journaled pass back, newest rename first, through
 // SafeRename, so nothing is ever overwritten. An entry whose file changed since (its
-// identity differs or it is gone) or whose old name is taken is skipped. For a pass
+// identity differs, or, for one taken from a listing, the file was modified after the
+// pass began, or it is gone) or whose old name is taken is skipped. For a pass
 // cut off by a crash, the files themselves tell which renames took place. prepare()
 // takes the journal's lock and keeps it until run() or release(), so what was shown
 // for confirmation is what is done.

@@ -18,8 +18,11 @@ class ListedFolder : public FileSystem
 public:
     Listing listing;
     QHash<QByteArray, Kind> stats;
+    QHash<QByteArray, quint64> inodes;
+    std::optional<quint64> device = 7;
     bool readable = true;
     int listings = 0;
+    int devicesAsked = 0;
     QList<QByteArray> statted;
 
     bool list(const QByteArray &, Listing &entries) override
@@ -27,6 +30,20 @@ public:
         ++listings;
         entries = listing;
         return readable;
+    }
+    bool listInto(const QByteArray &folder, FolderIndex &entries) override
+    {
+        Listing read;
+        if (!list(folder, read))
+            return false;
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            entries.add({it.key().constData(), size_t(it.key().size())}, it.value(), inodes.value(it.key()));
+        return true;
+    }
+    std::optional<quint64> listedDevice(const QByteArray &) override
+    {
+        ++devicesAsked;
+        return device;
     }
     Kind kind(const QByteArray &path) override
     {
@@ -82,6 +99,36 @@ TEST(FolderKinds, TrustsATypedListingAndAsksForTheRestOneByOne)
     }
 }
 
+TEST(FolderKinds, TakesIdentitiesFromTheListingWhereItTellsThem)
+{
+    const struct
+    {
+        const char *what;
+        QByteArray name;
+        int namesInBatch;
+        std::optional<quint64> device;
+        std::optional<FileIdentity> expected;
+    } cases[] = {
+        {"listed", "a.mp3", 4, 7, FileIdentity::listed(7, 11)},
+        {"not listed", "gone.mp3", 4, 7, std::nullopt},
+        {"listed without its inode", "b.mp3", 4, 7, std::nullopt},
+        {"folder not worth a listing", "a.mp3", 3, 7, std::nullopt},
+        {"listing not to be trusted for inodes", "a.mp3", 4, std::nullopt, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        ListedFolder fs;
+        fs.listing = {{"a.mp3", Kind::File}, {"b.mp3", Kind::File}};
+        fs.inodes = {{"a.mp3", 11}};
+        fs.device = c.device;
+        FolderKinds kinds(QList<QByteArray>(c.namesInBatch, "/m/"), fs);
+
+        EXPECT_EQ(kinds.listedIdentity("/m/", c.name), c.expected) << c.what;
+        EXPECT_EQ(kinds.listedIdentity("/m/", c.name), c.expected) << c.what;
+        EXPECT_LE(fs.devicesAsked, 1) << c.what << ": once per folder";
+        EXPECT_TRUE(fs.statted.isEmpty()) << c.what;
+    }
+}
+
 } // namespace
 
 // The index must find every name of a folder byte for byte after growing many times,
@@ -95,16 +142,18 @@ TEST(FolderIndex, FindsEachNameExactlyAcrossGrowth)
     names.push_back(std::string("\xe9t\xe9.mp3")); // a legacy name, not UTF-8
     names.push_back("");
     for (size_t i = 0; i < names.size(); ++i)
-        index.add(names[i], i % 4 == 3 ? std::nullopt : std::optional(Kind(i % 4)));
+        index.add(names[i], i % 4 == 3 ? std::nullopt : std::optional(Kind(i % 4)), i % 5 ? i : 0);
     ASSERT_EQ(index.size(), qsizetype(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
         ASSERT_TRUE(index.contains(names[i])) << names[i];
         ASSERT_EQ(index.typedKind(names[i]), i % 4 == 3 ? std::nullopt : std::optional(Kind(i % 4))) << names[i];
+        ASSERT_EQ(index.inode(names[i]), i % 5 ? std::optional<quint64>(i) : std::nullopt) << names[i];
     }
     for (const char *absent : {"song 1.mp", "song 1.mp3 ", "Song 1.mp3", "song 10000", "song"})
         EXPECT_FALSE(index.contains(absent)) << absent;
 
-    index.add("song 1.mp3", Kind::Folder); // read again: the latest kind counts
+    index.add("song 1.mp3", Kind::Folder, 99); // read again: the latest entry counts
     EXPECT_EQ(index.typedKind("song 1.mp3"), Kind::Folder);
+    EXPECT_EQ(index.inode("song 1.mp3"), 99u);
     EXPECT_EQ(index.size(), qsizetype(names.size()));
 }

@@ -36,12 +36,17 @@ private:
 class RenameJournalTest : public ::testing::Test
 {
 protected:
-    // A capitalising plan of the named files, all selected.
-    RenamePlan planOf(const QList<QByteArray> &names)
+    // A capitalising plan of the named files, made in folder (files unless given), all
+    // selected; paths gets their paths.
+    RenamePlan planOf(const QList<QByteArray> &names, TempDir *folder = nullptr, QList<QByteArray> *paths = nullptr)
     {
         QList<RenamePlan::Source> sources;
-        for (const QByteArray &name : names)
-            sources.append(RenamePlan::sourceOf(files.writeNative(name, name), NameDecoder()));
+        for (const QByteArray &name : names) {
+            const QByteArray path = (folder ? *folder : files).writeNative(name, name);
+            sources.append(RenamePlan::sourceOf(path, NameDecoder()));
+            if (paths)
+                paths->append(path);
+        }
         FixedCountSource counts(std::nullopt);
         RenamePlan plan = RenamePlan::build(sources, NamingMode::Capitalize, counts);
         plan.selectAll();
@@ -147,6 +152,58 @@ TEST_F(RenameJournalTest, UndoesNewestFirstAndSkipsChangedGoneAndTakenFiles)
     EXPECT_FALSE(pass.entries[2].undone);
     EXPECT_FALSE(UndoPass::hasUndoable(journal));
     EXPECT_NE(UndoPass(journal, fs).prepare(), QString()) << "nothing is undone twice";
+}
+
+// A batch's pass takes identities from the folder's listing, with no size or time: the
+// journal keeps them unknown, and undo tells a file modified after the pass or put in
+// its place by the time alone, also for a pass cut off before its records.
+TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
+{
+    for (const bool cutOff : {false, true}) {
+        SCOPED_TRACE(cutOff ? "cut-off pass" : "ended pass");
+        TempDir folder;
+        QList<QByteArray> paths;
+        RenamePlan plan = planOf({"kept.mp3", "modified.mp3", "replaced.mp3", "other.mp3"}, &folder, &paths);
+        FolderKinds kinds = FolderKinds::ofPaths(paths, fs);
+        ASSERT_EQ(applyJournaled(plan, &journal, fs, &kinds).refused, QString());
+
+        JournalPass pass = lastPass();
+        ASSERT_EQ(pass.entries.size(), 4);
+        const std::optional<FileIdentity> stat = FileIdentity::of(folder.nativePath() + "/Kept.mp3");
+        // Where the listing cannot be trusted (an overlay), a stat per file stands in.
+        EXPECT_EQ(pass.entries[0].identity, fs.listedDevice(folder.nativePath() + '/')
+                                                ? FileIdentity::listed(stat->device, stat->inode)
+                                                : *stat);
+        if (cutOff) { // a crash before the first records
+            QFile file(journal.passPath(pass.number));
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.resize(file.readAll().indexOf("intent\n") + 7));
+        }
+        const auto date = [&](const char *name, int seconds) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            return file.open(QIODevice::ReadWrite)
+                && file.setFileTime(pass.time.addSecs(seconds), QFileDevice::FileModificationTime);
+        };
+        ASSERT_TRUE(date("Modified.mp3", 1));
+        // Made while the renamed file still exists, so it cannot get its inode, and
+        // dated before the pass, so only the inode tells.
+        folder.writeNative("replacement", "another file");
+        ASSERT_TRUE(date("replacement", -1));
+        ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Replaced.mp3"))));
+        ASSERT_TRUE(QFile::rename(folder.filePath(QStringLiteral("replacement")), folder.filePath(QStringLiteral("Replaced.mp3"))));
+
+        UndoPass undo(journal, fs);
+        ASSERT_EQ(undo.prepare(), QString());
+        using S = UndoPass::Step::State;
+        QList<S> states;
+        for (const UndoPass::Step &step : undo.steps())
+            states << step.state;
+        // A cut-off pass's unrecorded entries count only where the renamed file is found.
+        const QList<S> expected = cutOff ? QList<S>{S::Due, S::Due} : QList<S>{S::Due, S::Changed, S::Changed, S::Due};
+        EXPECT_EQ(states, expected);
+        EXPECT_EQ(undo.run(), QString());
+        EXPECT_EQ(folder.nativeEntries(), (QList<QByteArray>{"Modified.mp3", "Replaced.mp3", "kept.mp3", "other.mp3"}));
+    }
 }
 
 // A pass file as a crash, a stray edit or a later version left it.
