@@ -2,6 +2,8 @@
 // Copyright The Marlune developers
 #include "RenameJournal.h"
 
+#include "JournalFieldWriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
@@ -181,59 +183,10 @@ private:
     QByteArray m_dir;
 };
 
-// Writes journal fields straight into one buffer that grows by doubling: the intent is
-// built for every file of a pass before the first rename, so it stays within the
-// renames' own budget, and a QByteArray append per piece cost more than the renames'
-// own user time.
-class FieldWriter
-{
-public:
-    explicit FieldWriter(QByteArray &out) : m_out(out), m_at(out.size()) {}
-    ~FieldWriter() { m_out.truncate(m_at); }
-
-    // Makes room for a line of this many bytes at most.
-    void room(qsizetype bytes)
-    {
-        if (m_at + bytes > m_out.size())
-            m_out.resize(std::max(m_out.size() * 2, m_at + bytes));
-        m_data = m_out.data();
-    }
-    // The most a field of these bytes takes: its tab and each byte percent-encoded.
-    static qsizetype fieldRoom(const QByteArray &bytes) { return 1 + 3 * bytes.size(); }
-    static constexpr qsizetype kNumberRoom = 1 + 20;
-
-    void put(char c) { m_data[m_at++] = c; }
-    void field(const QByteArray &bytes)
-    {
-        static const char hex[] = "0123456789ABCDEF";
-        put('\t');
-        for (const char c : bytes) {
-            const uchar u = uchar(c);
-            if (u >= 0x20 && u != 0x7F && u != '%') {
-                put(c);
-            } else {
-                put('%');
-                put(hex[u >> 4]);
-                put(hex[u & 15]);
-            }
-        }
-    }
-    void number(qint64 value)
-    {
-        put('\t');
-        m_at = std::to_chars(m_data + m_at, m_data + m_out.size(), value).ptr - m_data;
-    }
-
-private:
-    QByteArray &m_out;
-    qsizetype m_at;
-    char *m_data = nullptr;
-};
-
 void appendField(QByteArray &out, const QByteArray &bytes)
 {
-    FieldWriter w(out);
-    w.room(FieldWriter::fieldRoom(bytes));
+    JournalFieldWriter w(out);
+    w.room(JournalFieldWriter::fieldRoom(bytes));
     w.field(bytes);
 }
 
@@ -244,19 +197,24 @@ QByteArray intentOf(int number, const QList<JournalEntry> &entries)
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + '\t'
         + QByteArray::number(entries.size()) + '\n';
     {
-        FieldWriter w(out);
-        w.room(entries.size() * 96);
+        JournalFieldWriter w(out);
+        // Room for every line at once: growing a megabyte by doubling copies it again.
+        qsizetype most = 0;
+        for (const JournalEntry &e : entries)
+            most += 2 + JournalFieldWriter::fieldRoom(e.dir) + JournalFieldWriter::fieldRoom(e.oldName)
+                + JournalFieldWriter::fieldRoom(e.newName) + 4 * JournalFieldWriter::kNumberRoom + 1;
+        w.room(most);
         QByteArray dir;
         for (const JournalEntry &e : entries) {
             if (e.dir != dir) {
                 dir = e.dir;
-                w.room(1 + FieldWriter::fieldRoom(dir) + 1);
+                w.room(1 + JournalFieldWriter::fieldRoom(dir) + 1);
                 w.put('d');
                 w.field(dir);
                 w.put('\n');
             }
-            w.room(1 + FieldWriter::fieldRoom(e.oldName) + FieldWriter::fieldRoom(e.newName)
-                   + 4 * FieldWriter::kNumberRoom + 1);
+            w.room(1 + JournalFieldWriter::fieldRoom(e.oldName) + JournalFieldWriter::fieldRoom(e.newName)
+                   + 4 * JournalFieldWriter::kNumberRoom + 1);
             w.put('e');
             w.field(e.oldName);
             w.field(e.newName);
