@@ -90,7 +90,11 @@ JournaledOutcome applyJournaled(RenamePlan &plan, RenameJournal *journal, FileSy
         if (onEach)
             onEach(result);
     };
-    outcome.results = kinds ? applyPlan(plan, *kinds, fs, each) : applyPlan(plan, fs, each);
+    // Each result goes to onEach as it comes; a batch keeps no list of them.
+    if (kinds)
+        applyPlanEach(plan, *kinds, fs, each);
+    else
+        applyPlan(plan, fs, each);
     if (journal)
         outcome.warning = journal->endPass();
     return outcome;

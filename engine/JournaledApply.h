@@ -17,7 +17,6 @@ struct JournaledOutcome
 {
     QString refused;
     QString warning;
-    QList<PlanResult> results;
 };
 
 // applyPlan with the pass recorded in journal: the intent first (a refusal renames
