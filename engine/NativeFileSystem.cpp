@@ -5,6 +5,9 @@
 #include "FolderIndex.h"
 #include "FolderReader.h"
 
+#include <algorithm>
+#include <iterator>
+
 #ifdef Q_OS_WIN
 #include <string>
 #include <windows.h>
@@ -220,21 +223,31 @@ bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
 
 std::optional<quint64> NativeFileSystem::listedDevice(const QByteArray &folder)
 {
-    const char *path = folder.isEmpty() ? "." : folder.constData();
 #ifdef Q_OS_LINUX
-    // An overlay's listing may give the inodes of its lower layers, and its files the
-    // devices of those layers rather than its own; a user-space file system lists
-    // whatever numbers its program chooses.
-    constexpr long kOverlayMagic = 0x794c7630;
-    constexpr long kFuseMagic = 0x65735546;
+    const char *path = folder.isEmpty() ? "." : folder.constData();
+    // Only file systems whose listing gives each file's own lasting inode. Elsewhere a
+    // listing's number may not be the file's: FAT and exFAT make one up for a name not
+    // looked up yet, an overlay may give its lower layer's, a user-space file system
+    // whatever its program chooses.
+    constexpr long kTrusted[] = {
+        0xEF53,     // ext2, ext3, ext4
+        0x58465342, // xfs
+        0x9123683E, // btrfs
+        0x01021994, // tmpfs
+        0xF2F52010, // f2fs
+    };
     struct statfs fsInfo;
-    if (::statfs(path, &fsInfo) != 0 || long(fsInfo.f_type) == kOverlayMagic || long(fsInfo.f_type) == kFuseMagic)
+    if (::statfs(path, &fsInfo) != 0
+        || std::find(std::begin(kTrusted), std::end(kTrusted), long(fsInfo.f_type)) == std::end(kTrusted))
         return std::nullopt;
-#endif
     struct stat st;
     if (::stat(path, &st) != 0)
         return std::nullopt;
     return quint64(st.st_dev);
+#else
+    Q_UNUSED(folder);
+    return std::nullopt;
+#endif
 }
 
 QString NativeFileSystem::describe(int code) const
