@@ -25,15 +25,15 @@ std::optional<FileIdentity> identityOf(int result, const struct stat &st)
 } // namespace
 #endif
 
-bool FileIdentity::unchangedSince(const FileIdentity &now, qint64 sinceMs) const
+bool FileIdentity::unchangedSince(const FileIdentity &now, qint64 sinceMs, bool lastingInodes) const
 {
     if (knowsContent())
-        return now == *this;
+        return now.size == size && now.modifiedNs == modifiedNs && (!lastingInodes || now.inode == inode);
     // Whole milliseconds on both sides: the time was cut to them, and a file written
     // just before it must not count as written after.
     constexpr qint64 kNsPerMs = 1000000;
     const qint64 modifiedMs = now.modifiedNs >= 0 ? now.modifiedNs / kNsPerMs : (now.modifiedNs + 1) / kNsPerMs - 1;
-    return now.device == device && now.inode == inode && modifiedMs <= sinceMs;
+    return now.inode == inode && modifiedMs <= sinceMs;
 }
 
 std::optional<FileIdentity> FileIdentity::in(int folder, const QByteArray &name)

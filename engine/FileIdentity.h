@@ -23,10 +23,13 @@ struct FileIdentity
     static FileIdentity listed(quint64 device, quint64 inode) { return {device, inode, kUnknown, kUnknown}; }
     bool knowsContent() const { return size != kUnknown || modifiedNs != kUnknown; }
     // Whether now, taken of a file today, is the file this identity was taken of and
-    // unchanged since: the same four for a full identity; for a listed one, the same
-    // place on disk and not modified after sinceMs (ms since the epoch), which must be
-    // a time after the identity was taken and before anything was done to the file.
-    bool unchangedSince(const FileIdentity &now, qint64 sinceMs) const;
+    // unchanged since. A full identity: the same inode, size and time; where inodes do
+    // not last (lastingInodes false: FAT, exFAT, a user-space file system) size and time
+    // alone. A listed one (only taken where inodes last): the same inode and not
+    // modified after sinceMs (ms since the epoch), which must be a time after the
+    // identity was taken and before anything was done to the file. The device is not
+    // compared: a drive plugged in again may get another number.
+    bool unchangedSince(const FileIdentity &now, qint64 sinceMs, bool lastingInodes = true) const;
 
     // The identity of what path names, links not followed; none when nothing is there.
     static std::optional<FileIdentity> of(const QByteArray &path);

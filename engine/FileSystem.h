@@ -54,6 +54,10 @@ public:
     // inodes of the layers beneath), or when it cannot be told. The default tells none,
     // so a file system without it is asked file by file.
     virtual std::optional<quint64> listedDevice(const QByteArray &folder);
+    // Whether the folder's files keep their inode numbers from one mount to the next.
+    // FAT, exFAT and most user-space file systems number them anew at each mount, so a
+    // stick plugged in again has other numbers for the same files. The default: yes.
+    virtual bool lastingInodes(const QByteArray &folder);
     virtual QString describe(int code) const = 0;
 
     // The real file system. Stateless, so one shared instance is enough.

@@ -47,6 +47,11 @@ std::optional<quint64> FileSystem::listedDevice(const QByteArray &)
     return std::nullopt;
 }
 
+bool FileSystem::lastingInodes(const QByteArray &)
+{
+    return true;
+}
+
 FileSystem &FileSystem::native()
 {
     static NativeFileSystem fs;
@@ -221,14 +226,16 @@ bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
     return !reader.failed();
 }
 
-std::optional<quint64> NativeFileSystem::listedDevice(const QByteArray &folder)
+namespace {
+
+// File systems that give each file its own lasting inode, the same in a listing as in
+// a stat of the file. Elsewhere a listing's number may not be the file's: FAT and
+// exFAT make one up for a name not looked up yet and number files anew at each mount,
+// an overlay may give its lower layer's, a user-space file system whatever its program
+// chooses.
+bool keepsInodes(const char *path)
 {
 #ifdef Q_OS_LINUX
-    const char *path = folder.isEmpty() ? "." : folder.constData();
-    // Only file systems whose listing gives each file's own lasting inode. Elsewhere a
-    // listing's number may not be the file's: FAT and exFAT make one up for a name not
-    // looked up yet, an overlay may give its lower layer's, a user-space file system
-    // whatever its program chooses.
     constexpr long kTrusted[] = {
         0xEF53,     // ext2, ext3, ext4
         0x58465342, // xfs
@@ -237,17 +244,32 @@ std::optional<quint64> NativeFileSystem::listedDevice(const QByteArray &folder)
         0xF2F52010, // f2fs
     };
     struct statfs fsInfo;
-    if (::statfs(path, &fsInfo) != 0
-        || std::find(std::begin(kTrusted), std::end(kTrusted), long(fsInfo.f_type)) == std::end(kTrusted))
-        return std::nullopt;
+    return ::statfs(path, &fsInfo) == 0
+        && std::find(std::begin(kTrusted), std::end(kTrusted), long(fsInfo.f_type)) != std::end(kTrusted);
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+const char *folderPath(const QByteArray &folder)
+{
+    return folder.isEmpty() ? "." : folder.constData();
+}
+
+} // namespace
+
+std::optional<quint64> NativeFileSystem::listedDevice(const QByteArray &folder)
+{
     struct stat st;
-    if (::stat(path, &st) != 0)
+    if (!keepsInodes(folderPath(folder)) || ::stat(folderPath(folder), &st) != 0)
         return std::nullopt;
     return quint64(st.st_dev);
-#else
-    Q_UNUSED(folder);
-    return std::nullopt;
-#endif
+}
+
+bool NativeFileSystem::lastingInodes(const QByteArray &folder)
+{
+    return keepsInodes(folderPath(folder));
 }
 
 QString NativeFileSystem::describe(int code) const

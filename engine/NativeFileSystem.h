@@ -20,6 +20,7 @@ public:
     bool list(const QByteArray &folder, Listing &entries) override;
     bool listInto(const QByteArray &folder, FolderIndex &entries) override;
     std::optional<quint64> listedDevice(const QByteArray &folder) override;
+    bool lastingInodes(const QByteArray &folder) override;
 #endif
     QString describe(int code) const override;
 };

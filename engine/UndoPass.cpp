@@ -89,12 +89,20 @@ void UndoPass::check(Step &step, const JournalEntry &entry) const
     const std::optional<FileIdentity> now = FileIdentity::of(step.dir + step.from);
     if (!now)
         step.state = Step::State::Gone;
-    else if (!entry.identity.unchangedSince(*now, m_pass.time.toMSecsSinceEpoch()))
+    else if (!entry.identity.unchangedSince(*now, m_pass.time.toMSecsSinceEpoch(), lastingInodes(step.dir)))
         step.state = Step::State::Changed;
     else if (m_fs.exists(step.dir + step.to) && !m_fs.sameFile(step.dir + step.to, step.dir + step.from))
         step.state = Step::State::Taken;
     else
         step.state = Step::State::Due;
+}
+
+bool UndoPass::lastingInodes(const QByteArray &dir) const
+{
+    const auto known = m_lastingInodes.constFind(dir);
+    if (known != m_lastingInodes.cend())
+        return *known;
+    return *m_lastingInodes.insert(dir, m_fs.lastingInodes(dir));
 }
 
 QString UndoPass::run()

@@ -6,6 +6,7 @@
 #include "RenameJournal.h"
 #include "SafeRename.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -54,10 +55,13 @@ public:
 
 private:
     void check(Step &step, const JournalEntry &entry) const;
+    bool lastingInodes(const QByteArray &dir) const;
 
     RenameJournal &m_journal;
     FileSystem &m_fs;
     JournalPass m_pass;
     QList<Step> m_steps;
     bool m_locked = false;
+    // Asked once per folder: whether its files keep their inode numbers across mounts.
+    mutable QHash<QByteArray, bool> m_lastingInodes;
 };

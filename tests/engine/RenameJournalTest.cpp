@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "UndoPass.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -207,6 +208,40 @@ TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
 }
 
 // A pass file as a crash, a stray edit or a later version left it.
+// A stick plugged in again numbers its files anew on FAT and exFAT: the renamed file
+// comes back with another inode but its size and time. Where inodes do not last it is
+// still the file renamed; where they last a new inode is another file.
+TEST_F(RenameJournalTest, AFileNumberedAnewIsTheSameFileWhereInodesDoNotLast)
+{
+    // Whole seconds, which a file's time keeps exactly on every file system.
+    const QDateTime time = QDateTime::fromSecsSinceEpoch(1767225600);
+    const auto write = [&](const QByteArray &name) {
+        files.writeNative(name, "song.mp3");
+        QFile file(files.filePath(QString::fromUtf8(name)));
+        return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    RenamePlan plan = planOf({"song.mp3"});
+    ASSERT_TRUE(write("song.mp3"));
+    ASSERT_EQ(applyJournaled(plan, &journal, fs).refused, QString());
+    // Made while the old one still holds its number, so the copy's differs.
+    ASSERT_TRUE(write("copy"));
+    QFile::remove(files.filePath(QStringLiteral("Song.mp3")));
+    ASSERT_TRUE(QFile::rename(files.filePath(QStringLiteral("copy")), files.filePath(QStringLiteral("Song.mp3"))));
+
+    using S = UndoPass::Step::State;
+    for (const bool lasting : {true, false}) {
+        fs.inodesLast = lasting;
+        UndoPass undo(journal, fs);
+        ASSERT_EQ(undo.prepare(), QString());
+        ASSERT_EQ(undo.steps().size(), 1);
+        EXPECT_EQ(undo.steps().first().state, lasting ? S::Changed : S::Due) << lasting;
+    }
+    UndoPass undo(journal, fs);
+    ASSERT_EQ(undo.prepare(), QString());
+    EXPECT_EQ(undo.run(), QString());
+    EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"song.mp3"});
+}
+
 struct JournalText
 {
     const char *text;
