@@ -91,10 +91,19 @@ void UndoPass::check(Step &step, const JournalEntry &entry) const
         step.state = Step::State::Gone;
     else if (!entry.identity.unchangedSince(*now, m_pass.time.toMSecsSinceEpoch(), lastingInodes(step.dir)))
         step.state = Step::State::Changed;
-    else if (m_fs.exists(step.dir + step.to) && !m_fs.sameFile(step.dir + step.to, step.dir + step.from))
+    else if (taken(step))
         step.state = Step::State::Taken;
     else
         step.state = Step::State::Due;
+}
+
+// The old name belongs to another file. Where case is ignored the file's own other
+// spelling answers too, and through FUSE with an inode of its own: only a listing
+// that holds the old name's exact bytes tells another file is there.
+bool UndoPass::taken(const Step &step) const
+{
+    const QByteArray to = step.dir + step.to;
+    return m_fs.exists(to) && !m_fs.sameFile(to, step.dir + step.from) && m_fs.listsName(step.dir, step.to);
 }
 
 bool UndoPass::lastingInodes(const QByteArray &dir) const

@@ -55,6 +55,7 @@ public:
 
 private:
     void check(Step &step, const JournalEntry &entry) const;
+    bool taken(const Step &step) const;
     bool lastingInodes(const QByteArray &dir) const;
 
     RenameJournal &m_journal;

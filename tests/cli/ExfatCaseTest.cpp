@@ -176,6 +176,11 @@ TEST_F(ExfatCase, CommandLineRenamesCaseOnlyChangesOnTheStick)
     EXPECT_EQ(r.err, QByteArray());
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("Abc Def.mp3"), QString::fromUtf8("Élan Vital.mp3")}));
     EXPECT_EQ(read(QStringLiteral("Abc Def.mp3")), "A");
+
+    // The old spellings answer for the new ones here, yet they are free to take back.
+    const RawProcess::Result undo = cli.run({"undo"});
+    EXPECT_EQ(undo.status, 0) << undo.err.constData();
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("abc def.mp3"), QString::fromUtf8("élan vital.mp3")}));
 }
 
 // The folder ignores case: another file's other spelling is taken, the file's own is not.
