@@ -150,7 +150,7 @@ TEST_F(RenameThroughWindow, UndoLastRenameAfterARestartAsksThenPutsTheNamesBack)
 {
     touch(QStringLiteral("the_owls-blue sky.MP3"));
     touch(QStringLiteral("a-b-c.mp3"));
-    const auto undoOffered = [this](frmRenamer &main) {
+    const auto undoOffered = [](frmRenamer &main) {
         Q_EMIT main.menus().mnuFile->aboutToShow();
         return main.menus().mnuUndo->isEnabled();
     };
