@@ -105,14 +105,6 @@ bool differsInCaseOnly(const QByteArray &oldName, const QByteArray &newName)
     return a && b && QString::compare(*a, *b, Qt::CaseInsensitive) == 0;
 }
 
-// Some drivers (exFAT through FUSE) give each spelling of one entry its own inode, so
-// the inodes cannot tell; the listing can: the entry is listed under one spelling only.
-bool sameEntry(FileSystem &fs, const QByteArray &folder, const QByteArray &from, const QByteArray &to,
-               const QByteArray &newName)
-{
-    return fs.sameFile(from, to) || !fs.listsName(folder, newName);
-}
-
 // Only a regular file is renamed: a name picked for a song may have become a folder, a
 // socket or a device since the preview.
 ErrorInfo notAFile(FileSystem::Kind kind, FileSystem &fs)
@@ -217,4 +209,10 @@ RenameResult SafeRename(const QByteArray &folder, const QByteArray &oldName, con
 RenameResult SafeRename(const QString &folder, const QString &oldName, const QString &newName, FileSystem &fs)
 {
     return SafeRename(folder.toUtf8(), oldName.toUtf8(), newName.toUtf8(), fs);
+}
+
+bool sameEntry(FileSystem &fs, const QByteArray &folder, const QByteArray &from, const QByteArray &to,
+               const QByteArray &newName)
+{
+    return fs.sameFile(from, to) || !fs.listsName(folder, newName);
 }

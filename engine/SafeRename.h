@@ -20,6 +20,13 @@ struct RenameResult
     bool ok() const { return failure == RenameFailure::None; }
 };
 
+// Whether the path to (folder + newName), which answers, is the entry from itself in
+// another spelling. Some drivers (exFAT through FUSE) give each spelling of one entry
+// its own inode, so the inodes cannot tell; the listing can: the entry is listed under
+// one spelling only.
+bool sameEntry(FileSystem &fs, const QByteArray &folder, const QByteArray &from, const QByteArray &to,
+               const QByteArray &newName);
+
 // Renames folder + oldName to folder + newName (native bytes; folder ends with a
 // separator) and never replaces an existing file. A new name equal to the old one byte
 // for byte succeeds without touching anything; a change of letter case only also works

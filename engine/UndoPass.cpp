@@ -97,13 +97,12 @@ void UndoPass::check(Step &step, const JournalEntry &entry) const
         step.state = Step::State::Due;
 }
 
-// The old name belongs to another file. Where case is ignored the file's own other
-// spelling answers too, and through FUSE with an inode of its own: only a listing
-// that holds the old name's exact bytes tells another file is there.
+// The old name belongs to another file; where case is ignored the file's own other
+// spelling answers too, which is no other file.
 bool UndoPass::taken(const Step &step) const
 {
     const QByteArray to = step.dir + step.to;
-    return m_fs.exists(to) && !m_fs.sameFile(to, step.dir + step.from) && m_fs.listsName(step.dir, step.to);
+    return m_fs.exists(to) && !sameEntry(m_fs, step.dir, step.dir + step.from, to, step.to);
 }
 
 bool UndoPass::lastingInodes(const QByteArray &dir) const
