@@ -55,7 +55,7 @@ QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &j
         JournalEntry e;
         e.dir = absoluteDir; // shared by the folder's entries, not made anew for each
         e.oldName = p.source.native();
-        e.newName = NativeName::fromText(p.proposal).native();
+        e.newName = p.target;
         // The listing the batch read anyway spares a stat per file.
         std::optional<FileIdentity> identity = kinds ? kinds->listedIdentity(p.dir.native(), e.oldName) : std::nullopt;
         if (!identity) {

@@ -28,11 +28,6 @@ QByteArray bytesOf(std::string_view name)
     return QByteArray(name.data(), qsizetype(name.size()));
 }
 
-QByteArray targetOf(const PlanEntry &entry)
-{
-    return NativeName::fromText(entry.proposal).native();
-}
-
 } // namespace
 
 void PlanConflicts::FirstTwo::add(qsizetype entry)
@@ -60,20 +55,17 @@ PlanConflicts::PlanConflicts(FolderKinds &kinds, FileSystem &fs) : m_kinds(kinds
 void PlanConflicts::mark(RenamePlan &plan)
 {
     const QList<PlanEntry> &entries = plan.entries();
-    QList<QByteArray> targets(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const PlanEntry &entry = entries.at(i);
         Folder &f = folder(entry.dir.native());
         // An entry without a proposal keeps its name, which another entry may want.
         f.sources[f.key(entry.source.native())].add(i);
-        if (entry.hasProposal()) {
-            targets[i] = targetOf(entry);
-            f.targets[f.key(targets.at(i))].add(i);
-        }
+        if (entry.hasProposal())
+            f.targets[f.key(entry.target)].add(i);
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries.at(i).hasProposal())
-            plan.setConflict(i, conflictOf(plan, i, targets.at(i)));
+            plan.setConflict(i, conflictOf(plan, i, entries.at(i).target));
     }
 }
 

@@ -34,10 +34,7 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
     if (!RenamePlan::targetIsProposal(entry)) {
         result.rename.failure = RenameFailure::Other;
     } else {
-        // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
-        // also when the text shown was already right.
-        result.rename = SafeRename(entry.dir.native(), entry.source.native(),
-                                   NativeName::fromText(entry.proposal).native(),
+        result.rename = SafeRename(entry.dir.native(), entry.source.native(), entry.target,
                                    [&] { return kinds.kind(entry.dir.native(), entry.source.native()); }, fs);
         result.state = result.rename.ok() ? PlanEntry::State::Renamed : PlanEntry::State::Failed;
     }
@@ -90,6 +87,10 @@ const PlanEntry &RenamePlan::add(const Source &file, NamingMode mode, CountSourc
         entry.state = PlanEntry::State::Empty;
     else if (mode == NamingMode::Format)
         entry.count = recording.last();
+    // Written in UTF-8 whatever the old name's encoding: renaming repairs the name,
+    // also when the text shown was already right.
+    if (entry.hasProposal())
+        entry.target = NativeName::fromText(entry.proposal).native();
     m_entries.append(std::move(entry));
     return m_entries.constLast();
 }

@@ -35,6 +35,7 @@ struct PlanEntry
     NamingMode mode = NamingMode::Format;
     std::optional<int> count; // the artist's word count the proposal was made with
     QString proposal;         // the new name as shown, or "Empty"
+    QByteArray target{};      // the new name's bytes (UTF-8), made once with the proposal
     State state = State::Proposed;
     bool selected = false; // chosen to be applied
     PlanConflict conflict{}; // what the preview found in the way of the proposal
