@@ -32,47 +32,72 @@ QByteArray absoluteFolder(const QByteArray &dir, QByteArray &current)
 #endif
 }
 
-} // namespace
-
-QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &journalIndex, FolderKinds *kinds)
+bool isDue(const PlanEntry &p)
 {
-    QList<JournalEntry> entries;
-    entries.reserve(plan.size());
-    journalIndex.fill(-1, plan.size());
-    QByteArray current;
-    QByteArray lastDir;
-    QByteArray absoluteDir;
-    QByteArray openDir;
-    int folder = -1;
-    for (qsizetype i = 0; i < plan.size(); ++i) {
-        const PlanEntry &p = plan.entries().at(i);
-        if (!p.selected || p.state != PlanEntry::State::Proposed)
-            continue;
-        if (p.dir.native() != lastDir || absoluteDir.isNull()) {
-            lastDir = p.dir.native();
-            absoluteDir = absoluteFolder(lastDir, current);
-        }
-        JournalEntry e;
-        e.dir = absoluteDir; // shared by the folder's entries, not made anew for each
-        e.oldName = p.source.native();
-        e.newName = p.target;
-        // The listing the batch read anyway spares a stat per file.
-        std::optional<FileIdentity> identity = kinds ? kinds->listedIdentity(p.dir.native(), e.oldName) : std::nullopt;
-        if (!identity) {
-            if (folder < 0 || p.dir.native() != openDir) {
-                FileIdentity::closeFolder(folder);
-                openDir = p.dir.native();
-                folder = FileIdentity::openFolder(openDir);
-            }
-            identity = folder >= 0 ? FileIdentity::in(folder, e.oldName) : FileIdentity::of(p.dir.native() + e.oldName);
-        }
-        e.identity = identity.value_or(FileIdentity{});
-        journalIndex[i] = entries.size();
-        entries.append(e);
-    }
-    FileIdentity::closeFolder(folder);
-    return entries;
+    return p.selected && p.state == PlanEntry::State::Proposed;
 }
+
+// The journal's entries for the plan's due entries, one at a time, identities taken
+// as each is asked for: from the folders' listings where kinds has read them, else a
+// stat per file.
+class PlanIntentFeed
+{
+public:
+    PlanIntentFeed(const RenamePlan &plan, FolderKinds *kinds) : m_plan(plan), m_kinds(kinds) {}
+    ~PlanIntentFeed() { FileIdentity::closeFolder(m_folder); }
+
+    JournalEntryView next()
+    {
+        while (!isDue(m_plan.entries().at(m_at)))
+            ++m_at;
+        const PlanEntry &p = m_plan.entries().at(m_at++);
+        const QByteArray &dir = p.dir.native();
+        if (dir != m_lastDir || m_absoluteDir.isNull()) {
+            m_lastDir = dir;
+            m_absoluteDir = absoluteFolder(dir, m_current);
+        }
+        const QByteArray &oldName = p.source.native();
+        return {m_absoluteDir, oldName, p.target, identityOf(dir, oldName).value_or(FileIdentity{})};
+    }
+
+private:
+    std::optional<FileIdentity> identityOf(const QByteArray &dir, const QByteArray &name)
+    {
+        // The listing the batch read anyway spares a stat per file.
+        if (std::optional<FileIdentity> listed = m_kinds ? m_kinds->listedIdentity(dir, name) : std::nullopt)
+            return listed;
+        if (m_folder < 0 || dir != m_openDir) {
+            FileIdentity::closeFolder(m_folder);
+            m_openDir = dir;
+            m_folder = FileIdentity::openFolder(dir);
+        }
+        return m_folder >= 0 ? FileIdentity::in(m_folder, name) : FileIdentity::of(dir + name);
+    }
+
+    const RenamePlan &m_plan;
+    FolderKinds *const m_kinds;
+    qsizetype m_at = 0;
+    QByteArray m_current;
+    QByteArray m_lastDir;
+    QByteArray m_absoluteDir;
+    QByteArray m_openDir;
+    int m_folder = -1;
+};
+
+// Where each due entry's record goes in the journal, -1 for the others; the number
+// of due entries.
+qsizetype journalIndexOf(const RenamePlan &plan, QList<qsizetype> &journalIndex)
+{
+    journalIndex.fill(-1, plan.size());
+    qsizetype due = 0;
+    for (qsizetype i = 0; i < plan.size(); ++i) {
+        if (isDue(plan.entries().at(i)))
+            journalIndex[i] = due++;
+    }
+    return due;
+}
+
+} // namespace
 
 JournaledOutcome applyJournaled(RenamePlan &plan, RenameJournal *journal, FileSystem &fs, FolderKinds *kinds,
                                 const std::function<void(const PlanResult &)> &onEach)
@@ -80,7 +105,8 @@ JournaledOutcome applyJournaled(RenamePlan &plan, RenameJournal *journal, FileSy
     JournaledOutcome outcome;
     QList<qsizetype> journalIndex;
     if (journal) {
-        outcome.refused = journal->beginPass(journalEntriesOf(plan, journalIndex, kinds));
+        PlanIntentFeed feed(plan, kinds);
+        outcome.refused = journal->beginPass(journalIndexOf(plan, journalIndex), [&] { return feed.next(); });
         if (!outcome.refused.isEmpty())
             return outcome;
     }

@@ -25,6 +25,3 @@ struct JournaledOutcome
 JournaledOutcome applyJournaled(RenamePlan &plan, RenameJournal *journal, FileSystem &fs, FolderKinds *kinds = nullptr,
                                 const std::function<void(const PlanResult &)> &onEach = {});
 
-// The journal's entries for the plan's due entries, identities taken now: from the
-// folders' listings where kinds has read them, else a stat per file.
-QList<JournalEntry> journalEntriesOf(const RenamePlan &plan, QList<qsizetype> &journalIndex, FolderKinds *kinds = nullptr);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <algorithm>
 #include <charconv>
 
@@ -190,42 +191,28 @@ void appendField(QByteArray &out, const QByteArray &bytes)
     w.field(bytes);
 }
 
-QByteArray intentOf(int number, const QList<JournalEntry> &entries)
+QByteArray intentHeader(int number, qsizetype count)
 {
     QByteArray out = kMagic + '\t' + QByteArray::number(RenameJournal::kVersion) + '\n';
     out += "pass\t" + QByteArray::number(number) + '\t'
         + QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toLatin1() + '\t'
-        + QByteArray::number(entries.size()) + '\n';
-    {
-        JournalFieldWriter w(out);
-        // Room for every line at once: growing a megabyte by doubling copies it again.
-        qsizetype most = 0;
-        for (const JournalEntry &e : entries)
-            most += 2 + JournalFieldWriter::fieldRoom(e.dir) + JournalFieldWriter::fieldRoom(e.oldName)
-                + JournalFieldWriter::fieldRoom(e.newName) + 4 * JournalFieldWriter::kNumberRoom + 1;
-        w.room(most);
-        QByteArray dir;
-        for (const JournalEntry &e : entries) {
-            if (e.dir != dir) {
-                dir = e.dir;
-                w.room(1 + JournalFieldWriter::fieldRoom(dir) + 1);
-                w.put('d');
-                w.field(dir);
-                w.put('\n');
-            }
-            w.room(1 + JournalFieldWriter::fieldRoom(e.oldName) + JournalFieldWriter::fieldRoom(e.newName)
-                   + 4 * JournalFieldWriter::kNumberRoom + 1);
-            w.put('e');
-            w.field(e.oldName);
-            w.field(e.newName);
-            w.number(qint64(e.identity.device));
-            w.number(qint64(e.identity.inode));
-            w.number(e.identity.size);
-            w.number(e.identity.modifiedNs);
-            w.put('\n');
-        }
+        + QByteArray::number(count) + '\n';
+    return out;
+}
+
+// The names of the journal folder's files that end in suffix, without it.
+QStringList namesEndingIn(const QString &folder, const QString &suffix)
+{
+    // A plain listing: a name filter would compile a pattern for one folder of at
+    // most a hundred files, which cost more than the listing.
+    QStringList names;
+    QDirIterator it(folder, QDir::Files);
+    while (it.hasNext()) {
+        const QString name = it.nextFileInfo().fileName();
+        if (name.startsWith(kPassPrefix) && name.endsWith(suffix))
+            names.append(name.chopped(suffix.size()));
     }
-    return out + "intent\n";
+    return names;
 }
 
 } // namespace
@@ -274,10 +261,9 @@ QString RenameJournal::passPath(int number) const
 QList<int> RenameJournal::passNumbers() const
 {
     QList<int> numbers;
-    const QStringList names = QDir(m_folder).entryList({kPassPrefix + u'*' + kPassSuffix}, QDir::Files);
-    for (const QString &name : names) {
+    for (const QString &name : namesEndingIn(m_folder, kPassSuffix)) {
         bool ok = false;
-        const int n = name.mid(kPassPrefix.size(), name.size() - kPassPrefix.size() - kPassSuffix.size()).toInt(&ok);
+        const int n = QStringView(name).mid(kPassPrefix.size()).toInt(&ok);
         if (ok && n > 0)
             numbers.append(n);
     }
@@ -311,9 +297,8 @@ QString RenameJournal::lock()
     // may hold it for minutes.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0)) {
-        const QDir folder(m_folder);
-        for (const QString &part : folder.entryList({kPassPrefix + u'*' + kPassSuffix + kPartSuffix}, QDir::Files))
-            QFile::remove(folder.filePath(part));
+        for (const QString &part : namesEndingIn(m_folder, kPassSuffix + kPartSuffix))
+            QFile::remove(m_folder + u'/' + part + kPassSuffix + kPartSuffix);
         return {};
     }
     const bool busy = m_lock->error() == QLockFile::LockFailedError;
@@ -330,6 +315,15 @@ void RenameJournal::unlock()
 
 QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
 {
+    qsizetype i = 0;
+    return beginPass(entries.size(), [&] {
+        const JournalEntry &e = entries.at(i++);
+        return JournalEntryView{e.dir, e.oldName, e.newName, e.identity};
+    });
+}
+
+QString RenameJournal::beginPass(qsizetype count, const std::function<JournalEntryView()> &next)
+{
     if (const QString problem = lock(); !problem.isEmpty())
         return problem;
     const QList<int> numbers = passNumbers();
@@ -341,7 +335,7 @@ QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
     QFile part(path + kPartSuffix);
     m_writeFailed = false;
     const bool written = part.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-        && writeBytes(part, intentOf(number, entries)) && syncFile(part);
+        && writeIntent(part, number, count, next) && syncFile(part);
     if (!written || !part.rename(path)) {
         const QString problem = writeFailure(part.fileName(), part.errorString());
         part.close();
@@ -360,18 +354,61 @@ QString RenameJournal::beginPass(const QList<JournalEntry> &entries)
     return {};
 }
 
+bool RenameJournal::writeIntent(QFile &file, int number, qsizetype count, const std::function<JournalEntryView()> &next)
+{
+    // Written a chunk at a time: a buffer of the whole intent (a megabyte for ten
+    // thousand files) cost more in page faults than its few writes.
+    constexpr qsizetype kChunk = 128 * 1024;
+    QByteArray buffer = intentHeader(number, count);
+    buffer.reserve(2 * kChunk);
+    JournalFieldWriter w(buffer);
+    const auto written = [&] {
+        const bool ok = writeBytes(file, QByteArray::fromRawData(w.data(), w.size()));
+        w.restart();
+        return ok;
+    };
+    QByteArray dir;
+    for (qsizetype i = 0; i < count; ++i) {
+        const JournalEntryView e = next();
+        if (e.dir != dir) {
+            dir = e.dir.toByteArray();
+            w.room(1 + JournalFieldWriter::fieldRoom(dir) + 1);
+            w.put('d');
+            w.field(dir);
+            w.put('\n');
+        }
+        w.room(1 + JournalFieldWriter::fieldRoom(e.oldName) + JournalFieldWriter::fieldRoom(e.newName)
+               + 4 * JournalFieldWriter::kNumberRoom + 1);
+        w.put('e');
+        w.field(e.oldName);
+        w.field(e.newName);
+        w.number(qint64(e.identity.device));
+        w.number(qint64(e.identity.inode));
+        w.number(e.identity.size);
+        w.number(e.identity.modifiedNs);
+        w.put('\n');
+        if (w.size() >= kChunk && !written())
+            return false;
+    }
+    static constexpr char kEnd[] = "intent\n";
+    w.room(sizeof kEnd);
+    for (const char c : QByteArrayView(kEnd))
+        w.put(c);
+    return written();
+}
+
 void RenameJournal::recordRenamed(qsizetype entry)
 {
-    char line[32] = {'r', '\t'};
-    char *end = std::to_chars(line + 2, line + sizeof line - 1, entry).ptr;
+    char *const line = m_pending.data() + m_pendingSize;
+    line[0] = 'r';
+    line[1] = '\t';
+    char *end = std::to_chars(line + 2, line + 21, entry).ptr;
     *end++ = '\n';
-    if (m_pending.isEmpty())
-        m_pending.reserve(kRecordBatch * 16);
-    m_pending.append(line, end - line);
+    m_pendingSize = end - m_pending.data();
     if (++m_pendingCount < kRecordBatch)
         return;
-    append(m_pending);
-    m_pending.clear();
+    append(QByteArrayView(m_pending.data(), m_pendingSize));
+    m_pendingSize = 0;
     m_pendingCount = 0;
 }
 
@@ -429,21 +466,22 @@ void RenameJournal::dropOldPasses(const QList<int> &numbers)
         QFile::remove(passPath(numbers.at(i)));
 }
 
-bool RenameJournal::append(const QByteArray &line)
+bool RenameJournal::append(QByteArrayView bytes)
 {
     // Once a write failed, later records would leave a gap; the rest is found from
     // the files themselves, as after a crash.
     if (!m_file.isOpen() || m_writeFailed)
         return false;
-    m_writeFailed = !writeBytes(m_file, line);
+    m_writeFailed = !writeBytes(m_file, QByteArray::fromRawData(bytes.data(), bytes.size()));
     return !m_writeFailed;
 }
 
-QString RenameJournal::finish(const QByteArray &line, bool sync)
+QString RenameJournal::finish(QByteArrayView line, bool sync)
 {
     QString problem;
-    const QByteArray last = m_pending + line;
-    m_pending.clear();
+    QByteArray last(m_pending.data(), m_pendingSize);
+    last.append(line);
+    m_pendingSize = 0;
     m_pendingCount = 0;
     if (!append(last) || (sync && !syncFile(m_file)))
         problem = QCoreApplication::translate("RenameJournal", "The rename journal cannot be completed (%1: %2); an undo checks each file itself.")

@@ -5,11 +5,14 @@
 #include "FileIdentity.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QLockFile>
 #include <QString>
+#include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +26,16 @@ struct JournalEntry
     FileIdentity identity;
     bool renamed = false; // the pass recorded this rename as done
     bool undone = false;  // an undo recorded putting the old name back
+};
+
+// An entry as a new pass's intent takes it: views of bytes its giver keeps until the
+// next entry is asked for, so a pass of thousands of files needs no list of them.
+struct JournalEntryView
+{
+    QByteArrayView dir;
+    QByteArrayView oldName;
+    QByteArrayView newName;
+    FileIdentity identity;
 };
 
 // One rename pass as the journal tells it.
@@ -74,6 +87,8 @@ public:
     // Records a new pass's intent (the lock is taken here and kept until endPass):
     // nothing may be renamed unless this returns no message.
     QString beginPass(const QList<JournalEntry> &entries);
+    // The same with the entries handed over one call of next each, count calls in all.
+    QString beginPass(qsizetype count, const std::function<JournalEntryView()> &next);
     // Kept in memory and written a batch at a time: a write per rename would cost more
     // than the renames' own budget allows. A crash loses at most one batch of records,
     // and an undo finds those renames by the files' identities.
@@ -95,14 +110,17 @@ protected:
 private:
     QString writeFailure(const QString &path, const QString &why) const;
     void dropOldPasses(const QList<int> &numbers);
-    bool append(const QByteArray &line);
-    QString finish(const QByteArray &line, bool sync);
+    bool writeIntent(QFile &file, int number, qsizetype count, const std::function<JournalEntryView()> &next);
+    bool append(QByteArrayView bytes);
+    QString finish(QByteArrayView line, bool sync);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QFile m_file;
     bool m_writeFailed = false;
-    QByteArray m_pending;
+    // The batch of done records not yet written: "r", a tab, at most 19 digits, a newline.
+    std::array<char, kRecordBatch * 22> m_pending;
+    qsizetype m_pendingSize = 0;
     int m_pendingCount = 0;
 };
 

@@ -18,10 +18,15 @@ class WatchedJournal : public RenameJournal
 public:
     WatchedJournal(const QString &folder, QStringList &log) : RenameJournal(folder), m_log(log) {}
     bool diskFull = false;
+    int writesBeforeFull = -1; // the disk fills up after this many writes, where not negative
 
 protected:
     bool writeBytes(QFile &file, const QByteArray &bytes) override
     {
+        if (writesBeforeFull == 0)
+            return false;
+        if (writesBeforeFull > 0)
+            --writesBeforeFull;
         return !diskFull && RenameJournal::writeBytes(file, bytes);
     }
     bool syncFile(QFile &file) override
@@ -111,6 +116,29 @@ TEST_F(RenameJournalTest, AFullDiskOrAnotherProgramStopsThePassBeforeAnyRename)
     EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"One.mp3"});
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("pass-000001.txt.part"))));
     EXPECT_EQ(journal.passNumbers(), QList<int>{1});
+}
+
+// A big pass's intent goes out in several writes; the disk filling up after the first
+// must still leave no pass and rename nothing.
+TEST_F(RenameJournalTest, AnIntentOfManyWritesIsWholeOrNotThereAtAll)
+{
+    QList<QByteArray> names;
+    for (int i = 0; i < 2500; ++i)
+        names.append("a long name of a song from an old collection, number " + QByteArray::number(i) + ".mp3");
+    RenamePlan plan = planOf(names);
+    journal.writesBeforeFull = 1;
+    EXPECT_NE(applyJournaled(plan, &journal, fs).refused, QString());
+    EXPECT_TRUE(journal.passNumbers().isEmpty());
+    EXPECT_TRUE(data.entries().isEmpty()) << "no part of the intent is left";
+    EXPECT_TRUE(files.nativeEntries().contains(names.constLast())) << "nothing was renamed";
+
+    journal.writesBeforeFull = -1;
+    ASSERT_EQ(applyJournaled(plan, &journal, fs).refused, QString());
+    const JournalPass pass = lastPass();
+    ASSERT_EQ(pass.entries.size(), names.size());
+    EXPECT_EQ(pass.entries.constLast().oldName, names.constLast());
+    EXPECT_EQ(pass.entries.constLast().newName, "A Long Name Of A Song From An Old Collection, Number 2499.mp3");
+    EXPECT_EQ(pass.renamedCount(), names.size());
 }
 
 TEST_F(RenameJournalTest, KeepsTheLastHundredPasses)
@@ -240,6 +268,24 @@ TEST_F(RenameJournalTest, AFileNumberedAnewIsTheSameFileWhereInodesDoNotLast)
     ASSERT_EQ(undo.prepare(), QString());
     EXPECT_EQ(undo.run(), QString());
     EXPECT_EQ(files.nativeEntries(), QList<QByteArray>{"song.mp3"});
+}
+
+// Names are scanned eight bytes at a time: a byte to encode must be found wherever it
+// stands in a word, and bytes above 0x7F (legacy names, UTF-8) are kept as they are.
+TEST(JournalField, EncodesControlBytesDelAndPercentWhereverTheyStand)
+{
+    for (const char special : {'\x01', '\t', '\n', '\x1f', '\x7f', '%'}) {
+        for (int at = 0; at < 19; ++at) {
+            QByteArray name(19, 'a');
+            name[7] = '\x80';
+            name[15] = '\xff';
+            name[at] = special;
+            QByteArray expected = name;
+            expected.replace(at, 1, "%" + QByteArray(1, special).toHex().toUpper());
+            ASSERT_EQ(journalField(name), expected) << int(special) << " at " << at;
+            ASSERT_EQ(journalBytes(journalField(name)), name);
+        }
+    }
 }
 
 struct JournalText
