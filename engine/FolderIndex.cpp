@@ -2,13 +2,43 @@
 // Copyright The Marlune developers
 #include "FolderIndex.h"
 
-#include <functional>
+#include <cstring>
 
 namespace {
 
+// Every name of a batch is hashed once when its folder is read and again at each
+// lookup, so the hash takes eight bytes a step instead of one. Each step is a
+// multiplication by an odd number (nothing lost) and a rotation; the end mixes every
+// bit into the low ones the table's slots are taken from.
 size_t hashOf(std::string_view name)
 {
-    return std::hash<std::string_view>{}(name);
+    constexpr quint64 kOdd = 0x9E3779B97F4A7C15ull;
+    const auto step = [](quint64 h, quint64 word) {
+        h = (h ^ word) * kOdd;
+        return (h << 31) | (h >> 33);
+    };
+    quint64 h = name.size();
+    const char *p = name.data();
+    const char *const end = p + name.size();
+    quint64 word = 0;
+    for (; end - p > 8; p += 8) {
+        std::memcpy(&word, p, 8);
+        h = step(h, word);
+    }
+    if (name.size() >= 8) {
+        std::memcpy(&word, end - 8, 8); // the last eight bytes, some of them hashed already
+    } else {
+        word = 0;
+        for (; p != end; ++p)
+            word = word << 8 | uchar(*p);
+    }
+    h = step(h, word);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    h ^= h >> 33;
+    return size_t(h);
 }
 
 // At most half full keeps probe runs short without a second table.

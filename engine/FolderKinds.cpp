@@ -91,12 +91,18 @@ std::optional<FileIdentity> FolderKinds::listedIdentity(const QByteArray &folder
     const std::optional<quint64> inode = entries->inode({name.constData(), size_t(name.size())});
     if (!inode)
         return std::nullopt;
-    auto device = m_devices.constFind(folder);
-    if (device == m_devices.cend())
-        device = m_devices.insert(folder, m_fs.listedDevice(folder));
-    if (!*device)
+    // Asked for every file of a folder in turn: the last folder's answer is kept.
+    if (!m_deviceKnown || m_deviceFolder != folder) {
+        auto device = m_devices.constFind(folder);
+        if (device == m_devices.cend())
+            device = m_devices.insert(folder, m_fs.listedDevice(folder));
+        m_deviceFolder = folder;
+        m_device = *device;
+        m_deviceKnown = true;
+    }
+    if (!m_device)
         return std::nullopt;
-    return FileIdentity::listed(**device, *inode);
+    return FileIdentity::listed(*m_device, *inode);
 }
 
 const FolderIndex *FolderKinds::listing(const QByteArray &folder)

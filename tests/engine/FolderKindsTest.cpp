@@ -20,6 +20,7 @@ public:
     QHash<QByteArray, Kind> stats;
     QHash<QByteArray, quint64> inodes;
     std::optional<quint64> device = 7;
+    QHash<QByteArray, quint64> devices; // per folder, where given
     bool readable = true;
     int listings = 0;
     int devicesAsked = 0;
@@ -40,10 +41,10 @@ public:
             entries.add({it.key().constData(), size_t(it.key().size())}, it.value(), inodes.value(it.key()));
         return true;
     }
-    std::optional<quint64> listedDevice(const QByteArray &) override
+    std::optional<quint64> listedDevice(const QByteArray &folder) override
     {
         ++devicesAsked;
-        return device;
+        return devices.contains(folder) ? std::optional(devices.value(folder)) : device;
     }
     Kind kind(const QByteArray &path) override
     {
@@ -127,6 +128,20 @@ TEST(FolderKinds, TakesIdentitiesFromTheListingWhereItTellsThem)
         EXPECT_LE(fs.devicesAsked, 1) << c.what << ": once per folder";
         EXPECT_TRUE(fs.statted.isEmpty()) << c.what;
     }
+}
+
+TEST(FolderKinds, GivesEachFolderItsOwnDeviceWhenAskedInTurn)
+{
+    ListedFolder fs;
+    fs.listing = {{"a.mp3", Kind::File}};
+    fs.inodes = {{"a.mp3", 11}};
+    fs.devices = {{"/m/", 7}, {"/n/", 8}};
+    QList<QByteArray> batch(4, "/m/");
+    batch.append(QList<QByteArray>(4, "/n/"));
+    FolderKinds kinds(batch, fs);
+    for (const QByteArray folder : {"/m/", "/n/", "/m/", "/n/"})
+        EXPECT_EQ(kinds.listedIdentity(folder, "a.mp3"), FileIdentity::listed(fs.devices.value(folder), 11)) << folder.constData();
+    EXPECT_EQ(fs.devicesAsked, 2);
 }
 
 } // namespace
