@@ -104,6 +104,27 @@ TEST_F(JournalCliTest, UndoAfterAKillMidPassRestoresEveryRenamedFile)
     EXPECT_EQ(status, 1);
 }
 
+// Thousands of files: the command's heap is set up for a batch, its intent goes out in
+// several writes, and identities come from the folder's listing.
+TEST_F(JournalCliTest, ABatchOfThousandsIsRenamedAndUndoneWhole)
+{
+    QStringList args{QStringLiteral("rename"), QStringLiteral("--words=1"), QStringLiteral("--")};
+    QList<QByteArray> names;
+    for (int i = 0; i < 1500; ++i) {
+        names << "the_owls blue sky take " + QByteArray::number(10000 + i) + ".mp3";
+        args << QString::fromUtf8(files.writeNative(names.constLast()));
+    }
+    int status = -1;
+    cli(args, status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(files.nativeEntries().constLast(), QByteArray("(The) Owls Blue Sky Take 11499.mp3"));
+    EXPECT_TRUE(cli({QStringLiteral("history")}, status).first().contains(QStringLiteral(" 1500 renamed  done")));
+
+    cli({QStringLiteral("undo")}, status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(files.nativeEntries(), names);
+}
+
 TEST_F(JournalCliTest, UndoReportsAFileChangedSinceAndExitsOne)
 {
     files.writeNative("x_y.mp3");
