@@ -66,7 +66,7 @@ QJsonObject passAsJson(const JournalPass &pass, const CliIo &io)
     o.insert(QStringLiteral("pass"), pass.number);
     o.insert(QStringLiteral("time"), pass.time.toString(Qt::ISODate));
     o.insert(QStringLiteral("folder"), pass.folder().isEmpty() ? QJsonValue() : QJsonValue(io.names.text(pass.folder())));
-    o.insert(QStringLiteral("count"), pass.renamedCount());
+    o.insert(QStringLiteral("count"), UndoPass::renamesMade(pass));
     o.insert(QStringLiteral("undone"), pass.undone);
     o.insert(QStringLiteral("interrupted"), pass.interrupted());
     return o;
@@ -153,7 +153,7 @@ int runHistory(const CliArgs &args, CliIo &io)
         } else if (parser.isSet("json")) {
             array.append(passAsJson(*pass, io));
         } else {
-            io.out << pass->number << "  " << pass->time.toString(Qt::ISODate) << "  " << pass->renamedCount()
+            io.out << pass->number << "  " << pass->time.toString(Qt::ISODate) << "  " << UndoPass::renamesMade(*pass)
                    << " renamed  " << stateText(*pass) << "  " << folderText(*pass, io) << '\n';
         }
     }

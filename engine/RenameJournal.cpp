@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -390,9 +391,9 @@ bool RenameJournal::writeIntent(QFile &file, int number, qsizetype count, const 
         if (w.size() >= kChunk && !written())
             return false;
     }
-    static constexpr char kEnd[] = "intent\n";
-    w.room(sizeof kEnd);
-    for (const char c : QByteArrayView(kEnd))
+    constexpr std::string_view kEnd = "intent\n";
+    w.room(qsizetype(kEnd.size()));
+    for (const char c : kEnd)
         w.put(c);
     return written();
 }

@@ -84,12 +84,41 @@ QString UndoPass::prepare(std::optional<int> number)
     return {};
 }
 
+std::optional<bool> UndoPass::unchangedUnderNewName(const JournalEntry &entry, const JournalPass &pass,
+                                                    bool lastingInodes)
+{
+    const std::optional<FileIdentity> now = FileIdentity::of(entry.dir + entry.newName);
+    if (!now)
+        return std::nullopt;
+    return entry.identity.unchangedSince(*now, pass.time.toMSecsSinceEpoch(), lastingInodes);
+}
+
+int UndoPass::renamesMade(const JournalPass &pass, FileSystem &fs)
+{
+    QHash<QByteArray, bool> lasting;
+    int made = 0;
+    for (const JournalEntry &e : pass.entries) {
+        if (e.renamed || e.undone) {
+            ++made;
+            continue;
+        }
+        if (!pass.interrupted() || pass.undone || e.oldName == e.newName)
+            continue;
+        auto known = lasting.constFind(e.dir);
+        if (known == lasting.cend())
+            known = lasting.insert(e.dir, fs.lastingInodes(e.dir));
+        if (unchangedUnderNewName(e, pass, *known).value_or(false))
+            ++made;
+    }
+    return made;
+}
+
 void UndoPass::check(Step &step, const JournalEntry &entry) const
 {
-    const std::optional<FileIdentity> now = FileIdentity::of(step.dir + step.from);
-    if (!now)
+    const std::optional<bool> unchanged = unchangedUnderNewName(entry, m_pass, lastingInodes(step.dir));
+    if (!unchanged)
         step.state = Step::State::Gone;
-    else if (!entry.identity.unchangedSince(*now, m_pass.time.toMSecsSinceEpoch(), lastingInodes(step.dir)))
+    else if (!*unchanged)
         step.state = Step::State::Changed;
     else if (taken(step))
         step.state = Step::State::Taken;

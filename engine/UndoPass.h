@@ -52,8 +52,15 @@ public:
     static bool hasUndoable(const RenameJournal &journal);
     // Why a step was skipped, after the file's name.
     static QString skipReason(const Step &step);
+    // How many files the pass renamed: its records, and for a pass cut off by a crash,
+    // also the files found under their new names unchanged, whose renames it had no
+    // time to record (an undo records those it puts back).
+    static int renamesMade(const JournalPass &pass, FileSystem &fs = FileSystem::native());
 
 private:
+    // The entry's file under its new name: gone (nullopt), or whether it is unchanged.
+    static std::optional<bool> unchangedUnderNewName(const JournalEntry &entry, const JournalPass &pass,
+                                                     bool lastingInodes);
     void check(Step &step, const JournalEntry &entry) const;
     bool taken(const Step &step) const;
     bool lastingInodes(const QByteArray &dir) const;

@@ -85,8 +85,9 @@ TEST_F(JournalCliTest, UndoAfterAKillMidPassRestoresEveryRenamedFile)
     EXPECT_EQ(files.nativeEntries().last(), names.last());
 
     int status = -1;
+    // The rename it had no time to record counts too: its file is found under the new name.
     EXPECT_EQ(cli({QStringLiteral("history")}, status).first().section(u' ', 3),
-              QStringLiteral(" %1 renamed  interrupted  %2/\n").arg(RenameJournal::kRecordBatch).arg(files.path()));
+              QStringLiteral(" %1 renamed  interrupted  %2/\n").arg(RenameJournal::kRecordBatch + 1).arg(files.path()));
     const QStringList dry = cli({QStringLiteral("undo"), QStringLiteral("--dry-run")}, status);
     EXPECT_EQ(dry.first().count(u'\n'), RenameJournal::kRecordBatch + 1);
     EXPECT_TRUE(dry.first().startsWith(QStringLiteral("(A) B 1128.mp3 -> a_b 1128.mp3\n(A) B 1127.mp3 -> a_b 1127.mp3\n")));
