@@ -183,8 +183,10 @@ void RenamePass::renamePhase()
         if (!problem.isEmpty())
             m_dialogs.showMessage(problem, Dialogs::Icon::None, applicationTitle());
     }
-    if (!outcome.refused.isEmpty())
+    if (!outcome.refused.isEmpty()) {
+        m_bPreview = true;
         return;
+    }
     b_Arg = false;
     returnToBrowsing();
 }

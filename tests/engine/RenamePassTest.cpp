@@ -142,6 +142,29 @@ TEST_F(RenamePassTest, PreviewAsksStoresAndShowsThenRenameAppliesAndReturnsToBro
     expectBrowsing();
 }
 
+// Another program renaming or undoing holds the journal: nothing is renamed, the user
+// is told, and the preview stays for another try.
+TEST_F(RenamePassTest, AJournalHeldElsewhereRenamesNothingAndKeepsThePreview)
+{
+    select({QStringLiteral("b_c d.mp3")});
+    dialogs.answer(QStringLiteral("1"));
+    pass.DoIt();
+    selectAllEntries();
+    RenameJournal other(RenameJournal::folderIn(AppFolder(app.path()).dataFolder()));
+    ASSERT_EQ(other.lock(), QString());
+    pass.DoIt();
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("Another Marlune is renaming or undoing; try again when it has finished.")});
+    EXPECT_EQ(files.entries(), QStringList{QStringLiteral("b_c d.mp3")});
+    EXPECT_TRUE(pass.bPreview());
+    EXPECT_EQ(host.captions, QStringLiteral("Rename"));
+
+    other.unlock();
+    pass.DoIt();
+    EXPECT_EQ(files.entries(), QStringList{QStringLiteral("(B) C D.mp3")});
+    expectBrowsing();
+}
+
 TEST_F(RenamePassTest, PreviewWithNothingSelectedStaysBrowsing)
 {
     pass.DoIt();
