@@ -293,18 +293,15 @@ QString RenameJournal::lock()
 {
     if (!QDir().mkpath(m_folder))
         return writeFailure(m_folder, QCoreApplication::translate("RenameJournal", "the folder cannot be made"));
-    m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/lock"));
-    // Only a holder that is gone frees the lock: a pass waiting on a confirmation
-    // may hold it for minutes.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) {
+    m_lock = std::make_unique<JournalLock>(m_folder + QStringLiteral("/lock"));
+    const JournalLock::Result result = m_lock->tryLock();
+    if (result == JournalLock::Result::Locked) {
         for (const QString &part : namesEndingIn(m_folder, kPassSuffix + kPartSuffix))
             QFile::remove(m_folder + u'/' + part + kPassSuffix + kPartSuffix);
         return {};
     }
-    const bool busy = m_lock->error() == QLockFile::LockFailedError;
     m_lock.reset();
-    if (busy)
+    if (result == JournalLock::Result::Busy)
         return QCoreApplication::translate("RenameJournal", "Another Marlune is renaming or undoing; try again when it has finished.");
     return writeFailure(m_folder + QStringLiteral("/lock"), QCoreApplication::translate("RenameJournal", "the lock file cannot be made"));
 }

@@ -3,13 +3,13 @@
 #pragma once
 
 #include "FileIdentity.h"
+#include "JournalLock.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QFile>
 #include <QList>
-#include <QLockFile>
 #include <QString>
 #include <array>
 #include <functional>
@@ -115,7 +115,7 @@ private:
     QString finish(QByteArrayView line, bool sync);
 
     QString m_folder;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<JournalLock> m_lock;
     QFile m_file;
     bool m_writeFailed = false;
     // The batch of done records not yet written: "r", a tab, at most 19 digits, a newline.
