@@ -7,7 +7,9 @@
 # side (hyperfine; before each run the folder's names are put back in lower case), and
 # the system calls per file of marlune-cli and the loop (strace -c).
 # Usage: run.sh [BUILD_DIR]. BEFORE=PATH adds an older marlune-cli to the same runs;
-# ROUNDS=N repeats the hyperfine run N times, so the commands alternate round by round.
+# ROUNDS=N repeats the hyperfine run N times, so the commands alternate round by round,
+# each round followed by marlune-cli and the bare loop run by run in alternation
+# (bench/paired).
 # With valgrind installed, the user-space instructions per file (callgrind) follow: the
 # figure the machine's load does not move.
 set -euo pipefail
@@ -43,6 +45,12 @@ cmds+=(-n "bash + glob alone" "$(in_files "true *")")
 for round in $(seq 1 "${ROUNDS:-1}"); do
   echo "== rename, 10,000 files, round $round"
   hyperfine -N --warmup 1 --runs "${RUNS:-10}" --prepare "$bare --lower $files" "${cmds[@]}"
+  # hyperfine runs one command's runs after the other's; run by run in alternation,
+  # a neighbour's burst of load falls on both sides.
+  echo "== rename, 10,000 files, round $round, marlune-cli and the bare loop in alternation"
+  "$here/../paired" "${RUNS:-10}" "$bare --lower $files && sync" \
+    "bare renameat2 loop" "cd $files && exec $bare -- *" \
+    "marlune-cli rename" "cd $files && exec $cli rename --mode capitalize -- * >/dev/null"
 done
 
 # System calls of one run over N files and over 1: the difference divided by N - 1 is

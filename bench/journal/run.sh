@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Copyright The Marlune developers
 # What the rename journal costs: a capitalising rename of 10,000 files by marlune-cli,
-# journaled and not (MARLUNE_BENCH_NO_JOURNAL, read by the benchmark alone), alternating
-# run by run (hyperfine; before each run the names are put back in lower case), then
-# the time of undoing such a pass and the system calls per file of both renames.
-# Usage: run.sh [BUILD_DIR]. ROUNDS=N repeats the comparison N times; QUICK=1 stops after it.
+# journaled and not (MARLUNE_BENCH_NO_JOURNAL, read by the benchmark alone), run by
+# run in alternation (bench/paired; before each run the names are put back in lower
+# case), then the time of undoing such a pass and the system calls per file of both
+# renames.
+# Usage: run.sh [BUILD_DIR]. RUNS=N pairs per round (default 20); ROUNDS=N repeats the
+# comparison N times; QUICK=1 stops after it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
@@ -19,19 +21,18 @@ export XDG_DATA_HOME=$work/data
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 "$here/../engine/make_files.sh" "$files"
-in_files() { echo "bash -c 'cd $files && exec $*'"; }
 for round in $(seq 1 "${ROUNDS:-1}"); do
   echo "== rename of 10,000 files with and without the journal, round $round"
   # The prepare step's own renames are flushed first (sync), so the journal's flush
   # does not pay for them.
-  hyperfine -N --warmup 1 --runs "${RUNS:-10}" --prepare "bash -c '$bare --lower $files && sync'" \
-    -n "journaled" "$(in_files "env MARLUNE_BENCH_SAME_START=1 $cli rename --mode capitalize -- * >/dev/null")" \
-    -n "no journal" "$(in_files "env MARLUNE_BENCH_NO_JOURNAL=1 $cli rename --mode capitalize -- * >/dev/null")"
+  "$here/../paired" "${RUNS:-20}" "$bare --lower $files && sync" \
+    "no journal" "cd $files && MARLUNE_BENCH_NO_JOURNAL=1 exec $cli rename --mode capitalize -- * >/dev/null" \
+    "journaled" "cd $files && exec $cli rename --mode capitalize -- * >/dev/null"
 done
 [ -z "${QUICK:-}" ] || exit 0
 
 echo "== undo of a 10,000-file pass"
-hyperfine -N --runs "${RUNS:-10}" \
+hyperfine -N --runs 10 \
   --prepare "bash -c '$bare --lower $files && cd $files && $cli rename --mode capitalize -- * >/dev/null'" \
   -n "marlune-cli undo" "$cli undo"
 echo "journal folder: $(du -sh "$XDG_DATA_HOME/marlune/journal" | cut -f1) in $(ls "$XDG_DATA_HOME/marlune/journal" | wc -l) files"
