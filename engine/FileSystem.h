@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -18,9 +17,6 @@ class FileSystem
 {
 public:
     enum class Kind { Missing, File, Folder, Other };
-    // A folder's names with what each entry says it is; no kind where the entry does
-    // not tell (a link, whose target decides, or a file system that leaves it unknown).
-    using Listing = QHash<QByteArray, std::optional<Kind>>;
 
     virtual ~FileSystem();
 
@@ -41,13 +37,10 @@ public:
     // ignores case finds "Song.mp3" when asked for it, but lists it as "song.mp3". When
     // the folder cannot be read it answers true: nothing can then be taken for the same.
     virtual bool listsName(const QByteArray &folder, const QByteArray &name) = 0;
-    // Reads the folder once into entries; false when it cannot be read. The default
-    // reads nothing, so a file system without listings is asked name by name.
-    virtual bool list(const QByteArray &folder, Listing &entries);
-    // The same into a compact index, which a batch of thousands of names reads without
-    // an allocation per name; FolderKinds asks this one. The default copies what list()
-    // gives, so a file system that only lists one way still serves both; one that
-    // changes list() over another that overrides this (NativeFileSystem) changes both.
+    // Reads the folder once into entries, with what each entry says it is (no kind where
+    // it does not tell: a link, whose target decides, or a file system that leaves it
+    // unknown); false when it cannot be read. The default reads nothing, so a file
+    // system without listings is asked name by name.
     virtual bool listInto(const QByteArray &folder, FolderIndex &entries);
     // The device of the folder's files, when the inodes its listing gives are the ones a
     // stat of each file would give; none otherwise (an overlay mixes the devices and

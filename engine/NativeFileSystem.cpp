@@ -26,20 +26,9 @@
 
 FileSystem::~FileSystem() = default;
 
-bool FileSystem::list(const QByteArray &, Listing &)
+bool FileSystem::listInto(const QByteArray &, FolderIndex &)
 {
     return false;
-}
-
-bool FileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
-{
-    Listing listing;
-    if (!list(folder, listing))
-        return false;
-    entries.reserve(listing.size(), 0);
-    for (auto it = listing.cbegin(); it != listing.cend(); ++it)
-        entries.add(std::string_view(it.key().constData(), size_t(it.key().size())), it.value());
-    return true;
 }
 
 std::optional<quint64> FileSystem::listedDevice(const QByteArray &)
@@ -205,17 +194,6 @@ bool NativeFileSystem::listsName(const QByteArray &folder, const QByteArray &nam
     return false;
 }
 
-bool NativeFileSystem::list(const QByteArray &folder, Listing &entries)
-{
-    FolderReader reader(folder);
-    if (!reader.isOpen())
-        return false;
-    while (reader.next())
-        entries.insert(QByteArray(reader.name().data(), qsizetype(reader.name().size())), reader.typedKind());
-    // A listing cut short is not used at all: the names are then asked for one by one.
-    return !reader.failed();
-}
-
 bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
 {
     FolderReader reader(folder);
@@ -223,6 +201,7 @@ bool NativeFileSystem::listInto(const QByteArray &folder, FolderIndex &entries)
         return false;
     while (reader.next())
         entries.add(reader.name(), reader.typedKind(), reader.inode());
+    // A listing cut short is not used at all: the names are then asked for one by one.
     return !reader.failed();
 }
 

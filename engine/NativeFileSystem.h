@@ -17,7 +17,6 @@ public:
     Kind kind(const QByteArray &path) override;
     bool listsName(const QByteArray &folder, const QByteArray &name) override;
 #ifndef Q_OS_WIN
-    bool list(const QByteArray &folder, Listing &entries) override;
     bool listInto(const QByteArray &folder, FolderIndex &entries) override;
     std::optional<quint64> listedDevice(const QByteArray &folder) override;
     bool lastingInodes(const QByteArray &folder) override;

@@ -16,7 +16,7 @@ using Kind = FileSystem::Kind;
 class ListedFolder : public FileSystem
 {
 public:
-    Listing listing;
+    QHash<QByteArray, std::optional<Kind>> listing;
     QHash<QByteArray, Kind> stats;
     QHash<QByteArray, quint64> inodes;
     std::optional<quint64> device = 7;
@@ -26,18 +26,12 @@ public:
     int devicesAsked = 0;
     QList<QByteArray> statted;
 
-    bool list(const QByteArray &, Listing &entries) override
+    bool listInto(const QByteArray &, FolderIndex &entries) override
     {
         ++listings;
-        entries = listing;
-        return readable;
-    }
-    bool listInto(const QByteArray &folder, FolderIndex &entries) override
-    {
-        Listing read;
-        if (!list(folder, read))
+        if (!readable)
             return false;
-        for (auto it = read.cbegin(); it != read.cend(); ++it)
+        for (auto it = listing.cbegin(); it != listing.cend(); ++it)
             entries.add({it.key().constData(), size_t(it.key().size())}, it.value(), inodes.value(it.key()));
         return true;
     }

@@ -14,14 +14,13 @@ class ListedFileSystem : public NativeFileSystem
 public:
     ListedFileSystem(QStringList names, bool ignoresCase) : m_names(std::move(names)), m_ignoresCase(ignoresCase) {}
 
-    // The index the folder check reads is filled from list(), so the fake is what it sees.
-    bool listInto(const QByteArray &folder, FolderIndex &entries) override { return FileSystem::listInto(folder, entries); }
-
-    bool list(const QByteArray &, Listing &entries) override
+    bool listInto(const QByteArray &, FolderIndex &entries) override
     {
         ++lists;
-        for (const QString &name : std::as_const(m_names))
-            entries.insert(name.toUtf8(), Kind::File);
+        for (const QString &name : std::as_const(m_names)) {
+            const QByteArray bytes = name.toUtf8();
+            entries.add({bytes.constData(), size_t(bytes.size())}, Kind::File);
+        }
         return true;
     }
     bool exists(const QByteArray &path) override

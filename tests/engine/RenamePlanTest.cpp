@@ -107,11 +107,6 @@ public:
         ++kinds;
         return FaultyFileSystem::kind(path);
     }
-    bool list(const QByteArray &folder, Listing &entries) override
-    {
-        ++listings;
-        return FaultyFileSystem::list(folder, entries);
-    }
     bool listInto(const QByteArray &folder, FolderIndex &entries) override
     {
         ++listings;
