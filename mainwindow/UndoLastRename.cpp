@@ -20,7 +20,8 @@ UndoLastRename::UndoLastRename(QAction *entry, Dialogs &dialogs, const QString &
     : m_entry(entry), m_dialogs(dialogs), m_journal(journalFolder), m_names(names), m_window(std::move(window))
 {
     QObject::connect(entry, &QAction::triggered, entry, [this] { run(); });
-    updateEnabled();
+    // Not asked here: it reads the newest pass (30 ms of start-up for one of 10,000
+    // files), and the File menu asks anyway before it shows the entry.
 }
 
 void UndoLastRename::updateEnabled()
