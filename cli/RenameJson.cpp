@@ -4,19 +4,10 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 namespace {
 
 const QString kSkipped = QStringLiteral("skipped");
-
-bool isUtf8(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    // Converted on the spot: decode() alone only promises a conversion.
-    const QString text = utf8.decode(bytes);
-    return !utf8.hasError();
-}
 
 QJsonValue outcomeOf(const std::optional<PlanResult> &result)
 {
@@ -35,7 +26,7 @@ RenameJson::RenameJson(const NameDecoder &names, bool withOutcome) : m_names(nam
 QJsonObject RenameJson::row(const QByteArray &path, const QString &name) const
 {
     QJsonObject object{{QStringLiteral("path"), m_names.text(path)}, {QStringLiteral("name"), name}};
-    if (!isUtf8(path))
+    if (!NameDecoder::utf8Text(path))
         object.insert(QStringLiteral("path_bytes"), QString::fromLatin1(path.toHex()));
     return object;
 }

@@ -21,15 +21,6 @@ bool isAscii(const QByteArray &bytes)
     return seen < 0x80;
 }
 
-std::optional<QString> strictUtf8(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, kNameFlags);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return std::nullopt;
-    return text;
-}
-
 // Converters fill the holes of Windows-1252 (0x81, 0x8D...) with C1 controls, which no
 // one typed into a file name: they are shown as what they are, undefined.
 QString withoutControls(QString text)
@@ -72,11 +63,20 @@ NameDecoder NameDecoder::fromEnvironment(QString *unknown)
     return NameDecoder();
 }
 
+std::optional<QString> NameDecoder::utf8Text(const QByteArray &native)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, kNameFlags);
+    QString text = utf8.decode(native);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
+}
+
 QString NameDecoder::text(const QByteArray &native) const
 {
     if (isAscii(native))
         return QString::fromLatin1(native);
-    if (std::optional<QString> text = strictUtf8(native))
+    if (std::optional<QString> text = utf8Text(native))
         return *text;
     QStringDecoder legacy(m_encoding.constData(), kNameFlags);
     return withoutControls(legacy.decode(native));

@@ -30,6 +30,8 @@ public:
     QString encoding() const { return QString::fromLatin1(m_encoding); }
     NativeName decode(const QByteArray &native) const;
     QString text(const QByteArray &native) const;
+    // The text of a name that is valid UTF-8; none for any other.
+    static std::optional<QString> utf8Text(const QByteArray &native);
 
 private:
     explicit NameDecoder(QByteArray encoding) : m_encoding(std::move(encoding)) {}
