@@ -4,7 +4,6 @@
 
 #include "CaseMapping.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -203,15 +202,9 @@ bool FormatNameKeeps(const QString &text, int wordCount)
 
 QString CloseArtist(const QString &workingName, int wordCount)
 {
-    const qsizetype at = artistEnd(workingName, wordCount);
-    if (at < 0)
-        return workingName;
-    QString out(workingName.size() + 1, Qt::Uninitialized);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
-    const char16_t *in = reinterpret_cast<const char16_t *>(workingName.constData());
-    std::copy(in, in + at, o);
-    o[at] = u')';
-    std::copy(in + at, in + workingName.size(), o + at + 1);
+    QString out = workingName;
+    if (const qsizetype at = artistEnd(workingName, wordCount); at >= 0)
+        out.insert(at, QChar(u')'));
     return out;
 }
 
