@@ -196,7 +196,7 @@ void frmRenamer::Form_Load()
         const QSignalBlocker quiet(Dir1);
         Dir1->setFolder(NativeDirectory::current());
     }
-    selectDrive(DriveBox::driveOf(Dir1->path()));
+    selectFolderDrive();
     File1->setFolder(Dir1->folder());
     // A stale answer store from an earlier run would pair old counts with new entries.
     QFile::remove(m_services.appFolder->CacheFile(QStringLiteral("renamer.dat")));
@@ -205,9 +205,10 @@ void frmRenamer::Form_Load()
     ApplyOnTop(this);
 }
 
-void frmRenamer::selectDrive(const QString &drive)
+// Drive1 follows the folder Dir1 shows.
+void frmRenamer::selectFolderDrive()
 {
-    DriveBox::select(Drive1, drive);
+    DriveBox::select(Drive1, DriveBox::driveOf(Dir1->path()));
 }
 
 // --- the rename pass ---------------------------------------------------------------
@@ -252,14 +253,14 @@ bool frmRenamer::setDefaultDirectory(const QString &dir)
 {
     if (!Dir1->setPath(dir))
         return false;
-    selectDrive(DriveBox::driveOf(Dir1->path()));
+    selectFolderDrive();
     return true;
 }
 
 void frmRenamer::showProgramFolder()
 {
     if (Dir1->setPath(m_services.appFolder->startFolder()))
-        selectDrive(DriveBox::driveOf(Dir1->path()));
+        selectFolderDrive();
 }
 
 // --- handlers ----------------------------------------------------------------------------
@@ -267,7 +268,7 @@ void frmRenamer::showProgramFolder()
 void frmRenamer::Drive1_Change()
 {
     if (!Dir1->setPath(Drive1->currentText()))
-        selectDrive(DriveBox::driveOf(Dir1->path()));
+        selectFolderDrive();
 }
 
 void frmRenamer::lstType_Click()
@@ -284,7 +285,7 @@ void frmRenamer::txtDir_KeyPress(int keyAscii)
     const QString text = txtDir->text();
     const QString drive = DriveBox::driveOf(text);
     if (!drive.isEmpty() && drive != Drive1->currentText()) {
-        selectDrive(drive);
+        DriveBox::select(Drive1, drive);
         Drive1_Change();
     }
     Dir1->setPath(text);

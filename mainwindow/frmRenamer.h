@@ -160,7 +160,7 @@ private:
     void connectControls();
     void connectMenus();
     void Form_Load();
-    void selectDrive(const QString &drive);
+    void selectFolderDrive();
     bool tagMenuAllowed() const;
     static void run(const std::function<void()> &hook)
     {
