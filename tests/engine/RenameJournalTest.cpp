@@ -235,6 +235,32 @@ TEST_F(RenameJournalTest, UndoTellsChangedFilesOfAPassJournaledFromAListing)
     }
 }
 
+// What history reports: the records of a pass that ended; for one cut off, also the
+// unrecorded entries whose file is found under its new name unchanged; for one undone
+// since, also what the undo recorded.
+TEST_F(RenameJournalTest, RenamesMadeCountsWhatTheFilesShowForACutOffPass)
+{
+    const QByteArray dir = files.nativePath() + '/';
+    files.writeNative("B.mp3");
+    files.writeNative("C.mp3");
+    JournalPass pass;
+    pass.time = QDateTime::currentDateTimeUtc().addSecs(60);
+    const auto entry = [&](const QByteArray &newName, bool renamed, bool undone) {
+        return JournalEntry{dir, newName.toLower(), newName, FileIdentity::of(dir + newName).value_or(FileIdentity{}),
+                            renamed, undone};
+    };
+    // D.mp3 was never made: that rename did not take place.
+    pass.entries = {entry("A.mp3", true, false), entry("B.mp3", false, false), entry("C.mp3", false, true),
+                    entry("D.mp3", false, false)};
+
+    pass.ended = true;
+    EXPECT_EQ(UndoPass::renamesMade(pass, fs), 2) << "records only";
+    pass.ended = false;
+    EXPECT_EQ(UndoPass::renamesMade(pass, fs), 3) << "and the file found under its new name";
+    pass.undone = true;
+    EXPECT_EQ(UndoPass::renamesMade(pass, fs), 2) << "an undone pass: its records and the undo's";
+}
+
 // A pass file as a crash, a stray edit or a later version left it.
 // A stick plugged in again numbers its files anew on FAT and exFAT: the renamed file
 // comes back with another inode but its size and time. Where inodes do not last it is
