@@ -6,6 +6,8 @@
 #include "NameNormaliser.h"
 #include "PathHelpers.h"
 
+#include <vector>
+
 namespace {
 
 // Passes counts through and remembers the last one given, so an entry keeps the count
@@ -27,15 +29,14 @@ private:
     std::optional<int> m_last;
 };
 
-PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, FileSystem &fs)
+PlanResult applyEntry(PlanEntry &entry, qsizetype index, FileSystem::Kind kind, FileSystem &fs)
 {
     PlanResult result{index, PlanEntry::State::Changed, {}};
     // The user confirmed the proposal; anything else is not what they agreed to.
     if (!RenamePlan::targetIsProposal(entry)) {
         result.rename.failure = RenameFailure::Other;
     } else {
-        result.rename = SafeRename(entry.dir.native(), entry.source.native(), entry.target,
-                                   [&] { return kinds.kind(entry.dir.native(), entry.source.native()); }, fs);
+        result.rename = SafeRename(entry.dir.native(), entry.source.native(), entry.target, [kind] { return kind; }, fs);
         result.state = result.rename.ok() ? PlanEntry::State::Renamed : PlanEntry::State::Failed;
     }
     entry.state = result.state;
@@ -45,6 +46,22 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FolderKinds &kinds, Fil
 bool isDue(const PlanEntry &entry)
 {
     return entry.selected && entry.state == PlanEntry::State::Proposed;
+}
+
+// What each due file is, asked for all of them in one run before the first rename: a
+// folder's listing is then still in the processor's cache, where between two renames
+// it no longer is. A file that keeps its name is never renamed, so it is not asked for.
+std::vector<FileSystem::Kind> kindsOfDue(const RenamePlan &plan, FolderKinds &kinds)
+{
+    std::vector<FileSystem::Kind> due;
+    due.reserve(size_t(plan.size()));
+    for (const PlanEntry &entry : plan.entries()) {
+        if (!isDue(entry))
+            continue;
+        const bool renamed = entry.target != entry.source.native();
+        due.push_back(renamed ? kinds.kind(entry.dir.native(), entry.source.native()) : FileSystem::Kind::File);
+    }
+    return due;
 }
 
 } // namespace
@@ -160,8 +177,8 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::functio
         if (isDue(entry))
             folders.append(entry.dir.native());
     }
-    // Each folder is read when its first file is due, just before that file's rename,
-    // so a file that turned into a folder since the preview is still caught.
+    // The folders are read as the renames begin, so a file that turned into a folder
+    // since the preview is still caught.
     FolderKinds kinds(folders, fs);
     return applyPlan(plan, kinds, fs, onEach);
 }
@@ -182,9 +199,11 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs
 void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
                    const std::function<void(const PlanResult &)> &onEach)
 {
+    const std::vector<FileSystem::Kind> kindOfDue = kindsOfDue(plan, kinds);
+    size_t due = 0;
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
         if (isDue(entry))
-            onEach(applyEntry(entry, i, kinds, fs));
+            onEach(applyEntry(entry, i, kindOfDue[due++], fs));
     }
 }
