@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Copyright The Marlune developers
 #include "Id3v1Record.h"
+#include "Id3v2Artist.h"
 #include "MpegFixture.h"
 #include "NameNormaliser.h"
 #include "PosixTagFileAccess.h"
@@ -81,8 +82,10 @@ TEST_P(TagCountSuggestionTest, CountsTheArtistsWordsTheNameStartsWith)
     TagCountSuggestion suggestion(&access);
     EXPECT_EQ(suggestion.suggest(QFile::encodeName(path), FormatWorkingName(QString::fromUtf8(row.name))), row.expected)
         << row.what;
-    // TagLib reads further, but only for a file that starts with an ID3v2 header.
-    EXPECT_LE(access.bytesRead, 3 + Id3v1Record::Size) << row.what;
+    // The tag at the head is read only where its header is.
+    if (!row.id3v2Artist) {
+        EXPECT_EQ(access.bytesRead, Id3v2Artist::HeaderSize + Id3v1Record::Size) << row.what;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                           std::nullopt},
                       Row{"only the first word matches", "the birds - blue sky.mp3", "The Owls", nullptr, std::nullopt},
                       Row{"no tag", "the_owls-blue sky.mp3", nullptr, nullptr, std::nullopt},
-                      Row{"ID3v2 artist through TagLib", "guns n' roses - yesterdays.mp3", nullptr, "Guns N' Roses", 3},
+                      Row{"ID3v2 artist", "guns n' roses - yesterdays.mp3", nullptr, "Guns N' Roses", 3},
                       Row{"ID3v2 artist in other letters than Latin-1", "\xce\xb1\xce\xb2 \xce\xb3 - song.mp3", nullptr,
                           "\xce\x91\xce\x92 \xce\x93", 2},
                       Row{"ID3v1 artist when the ID3v2 one does not match", "the_owls-blue sky.mp3", "The Owls",
