@@ -53,6 +53,13 @@ auto_cmds=(-n "marlune-cli tag auto" "bash -c 'cd $work/all && exec $cli tag aut
 hyperfine -N --warmup 2 --runs "${RUNS:-10}" --export-json "$work/auto.json" "${auto_cmds[@]}" \
   -n "bare C++ loop (read 128, write 128)" "bash -c 'cd $work/all && exec $bare write *.mp3'" \
   -n "bash + glob alone" "bash -c 'cd $work/all && exec true *.mp3'"
+# hyperfine runs one command's runs after the other's; run by run in alternation, a
+# neighbour's burst of load falls on both sides.
+echo "== tag auto: $count files, marlune-cli and the bare loop in alternation"
+paired_cmds=("bare C++ loop" "cd $work/all && exec $bare write *.mp3"
+             "marlune-cli tag auto" "cd $work/all && exec $cli tag auto *.mp3")
+[ -z "$before" ] || paired_cmds+=("marlune-cli tag auto (before)" "cd $work/all && exec $before tag auto *.mp3")
+"$here/../paired" "${RUNS:-10}" true "${paired_cmds[@]}"
 
 # System calls of one run over N files and over 1: the difference divided by N - 1 is
 # what each further file costs, start-up left out.
