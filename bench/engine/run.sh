@@ -8,8 +8,8 @@
 # the system calls per file of marlune-cli and the loop (strace -c).
 # Usage: run.sh [BUILD_DIR]. BEFORE=PATH adds an older marlune-cli to the same runs;
 # ROUNDS=N repeats the hyperfine run N times, so the commands alternate round by round,
-# each round followed by marlune-cli and the bare loop run by run in alternation
-# (bench/paired).
+# each round followed by marlune-cli (and the older one) and the bare loop run by run in
+# alternation (bench/paired).
 # With valgrind installed, the user-space instructions per file (callgrind) follow: the
 # figure the machine's load does not move.
 set -euo pipefail
@@ -48,9 +48,10 @@ for round in $(seq 1 "${ROUNDS:-1}"); do
   # hyperfine runs one command's runs after the other's; run by run in alternation,
   # a neighbour's burst of load falls on both sides.
   echo "== rename, 10,000 files, round $round, marlune-cli and the bare loop in alternation"
-  "$here/../paired" "${RUNS:-10}" "$bare --lower $files && sync" \
-    "bare renameat2 loop" "cd $files && exec $bare -- *" \
-    "marlune-cli rename" "cd $files && exec $cli rename --mode capitalize -- * >/dev/null"
+  paired_cmds=("bare renameat2 loop" "cd $files && exec $bare -- *"
+               "marlune-cli rename" "cd $files && exec $cli rename --mode capitalize -- * >/dev/null")
+  [ -z "$before" ] || paired_cmds+=("marlune-cli rename (before)" "cd $files && exec $before rename --mode capitalize -- * >/dev/null")
+  "$here/../paired" "${RUNS:-10}" "$bare --lower $files && sync" "${paired_cmds[@]}"
 done
 
 # System calls of one run over N files and over 1: the difference divided by N - 1 is
