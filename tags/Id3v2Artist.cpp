@@ -164,7 +164,9 @@ QString Id3v2Artist::parse(QByteArrayView tag)
     const uchar flags = uchar(tag[5]);
     if (version == 2 && (flags & kCompressedTag))
         return {};
-    QByteArrayView body = tag.sliced(HeaderSize, qMin(qint64(tag.size()), *size) - HeaderSize);
+    // The frames lie between the header and the footer, if there is one.
+    const qint64 framesEnd = *size - ((version == 4 && (flags & kFooter)) ? HeaderSize : 0);
+    QByteArrayView body = tag.sliced(HeaderSize, qMin(qint64(tag.size()), framesEnd) - HeaderSize);
     QByteArray whole;
     if (version < 4 && (flags & kUnsynchronised)) {
         whole = resynchronised(body);
