@@ -32,11 +32,6 @@ QByteArray absoluteFolder(const QByteArray &dir, QByteArray &current)
 #endif
 }
 
-bool isDue(const PlanEntry &p)
-{
-    return p.selected && p.state == PlanEntry::State::Proposed;
-}
-
 // The journal's entries for the plan's due entries, one at a time, identities taken
 // as each is asked for: from the folders' listings where kinds has read them, else a
 // stat per file.
@@ -48,7 +43,7 @@ public:
 
     JournalEntryView next()
     {
-        while (!isDue(m_plan.entries().at(m_at)))
+        while (!m_plan.entries().at(m_at).isDue())
             ++m_at;
         const PlanEntry &p = m_plan.entries().at(m_at++);
         const QByteArray &dir = p.dir.native();
@@ -91,7 +86,7 @@ qsizetype journalIndexOf(const RenamePlan &plan, QList<qsizetype> &journalIndex)
     journalIndex.fill(-1, plan.size());
     qsizetype due = 0;
     for (qsizetype i = 0; i < plan.size(); ++i) {
-        if (isDue(plan.entries().at(i)))
+        if (plan.entries().at(i).isDue())
             journalIndex[i] = due++;
     }
     return due;

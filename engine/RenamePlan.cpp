@@ -43,11 +43,6 @@ PlanResult applyEntry(PlanEntry &entry, qsizetype index, FileSystem::Kind kind, 
     return result;
 }
 
-bool isDue(const PlanEntry &entry)
-{
-    return entry.selected && entry.state == PlanEntry::State::Proposed;
-}
-
 // What each due file is, asked for all of them in one run before the first rename: a
 // folder's listing is then still in the processor's cache, where between two renames
 // it no longer is. A file that keeps its name is never renamed, so it is not asked for.
@@ -56,7 +51,7 @@ std::vector<FileSystem::Kind> kindsOfDue(const RenamePlan &plan, FolderKinds &ki
     std::vector<FileSystem::Kind> due;
     due.reserve(size_t(plan.size()));
     for (const PlanEntry &entry : plan.entries()) {
-        if (!isDue(entry))
+        if (!entry.isDue())
             continue;
         const bool renamed = entry.target != entry.source.native();
         due.push_back(renamed ? kinds.kind(entry.dir.native(), entry.source.native()) : FileSystem::Kind::File);
@@ -174,7 +169,7 @@ QList<PlanResult> applyPlan(RenamePlan &plan, FileSystem &fs, const std::functio
     QList<QByteArray> folders;
     folders.reserve(plan.size());
     for (const PlanEntry &entry : plan.entries()) {
-        if (isDue(entry))
+        if (entry.isDue())
             folders.append(entry.dir.native());
     }
     // The folders are read as the renames begin, so a file that turned into a folder
@@ -203,7 +198,7 @@ void applyPlanEach(RenamePlan &plan, FolderKinds &kinds, FileSystem &fs,
     size_t due = 0;
     for (qsizetype i = 0; i < plan.m_entries.size(); ++i) {
         PlanEntry &entry = plan.m_entries[i];
-        if (isDue(entry))
+        if (entry.isDue())
             onEach(applyEntry(entry, i, kindOfDue[due++], fs));
     }
 }

@@ -41,6 +41,8 @@ struct PlanEntry
     PlanConflict conflict{}; // what the preview found in the way of the proposal
 
     bool hasProposal() const { return state != State::Empty; }
+    // Chosen and not yet applied: what a rename pass renames.
+    bool isDue() const { return selected && state == State::Proposed; }
 };
 
 // What applying one entry did. A Changed entry carries no rename error: the caller
