@@ -93,6 +93,14 @@ std::optional<bool> UndoPass::unchangedUnderNewName(const JournalEntry &entry, c
     return entry.identity.unchangedSince(*now, pass.time.toMSecsSinceEpoch(), lastingInodes);
 }
 
+bool UndoPass::lastingInodes(QHash<QByteArray, bool> &known, FileSystem &fs, const QByteArray &dir)
+{
+    const auto found = known.constFind(dir);
+    if (found != known.cend())
+        return *found;
+    return *known.insert(dir, fs.lastingInodes(dir));
+}
+
 int UndoPass::renamesMade(const JournalPass &pass, FileSystem &fs)
 {
     QHash<QByteArray, bool> lasting;
@@ -104,10 +112,7 @@ int UndoPass::renamesMade(const JournalPass &pass, FileSystem &fs)
         }
         if (!pass.interrupted() || pass.undone || e.oldName == e.newName)
             continue;
-        auto known = lasting.constFind(e.dir);
-        if (known == lasting.cend())
-            known = lasting.insert(e.dir, fs.lastingInodes(e.dir));
-        if (unchangedUnderNewName(e, pass, *known).value_or(false))
+        if (unchangedUnderNewName(e, pass, lastingInodes(lasting, fs, e.dir)).value_or(false))
             ++made;
     }
     return made;
@@ -136,10 +141,7 @@ bool UndoPass::taken(const Step &step) const
 
 bool UndoPass::lastingInodes(const QByteArray &dir) const
 {
-    const auto known = m_lastingInodes.constFind(dir);
-    if (known != m_lastingInodes.cend())
-        return *known;
-    return *m_lastingInodes.insert(dir, m_fs.lastingInodes(dir));
+    return lastingInodes(m_lastingInodes, m_fs, dir);
 }
 
 QString UndoPass::run()

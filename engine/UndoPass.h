@@ -64,6 +64,8 @@ private:
     void check(Step &step, const JournalEntry &entry) const;
     bool taken(const Step &step) const;
     bool lastingInodes(const QByteArray &dir) const;
+    // Whether dir's file system keeps inode numbers, asked once per folder into known.
+    static bool lastingInodes(QHash<QByteArray, bool> &known, FileSystem &fs, const QByteArray &dir);
 
     RenameJournal &m_journal;
     FileSystem &m_fs;
