@@ -92,17 +92,14 @@ std::optional<FileIdentity> FolderKinds::listedIdentity(const QByteArray &folder
     if (!inode)
         return std::nullopt;
     // Asked for every file of a folder in turn: the last folder's answer is kept.
-    if (!m_deviceKnown || m_deviceFolder != folder) {
-        auto device = m_devices.constFind(folder);
-        if (device == m_devices.cend())
-            device = m_devices.insert(folder, m_fs.listedDevice(folder));
-        m_deviceFolder = folder;
-        m_device = *device;
-        m_deviceKnown = true;
+    if (m_lastDevice == m_devices.cend() || m_lastDevice.key() != folder) {
+        m_lastDevice = m_devices.constFind(folder);
+        if (m_lastDevice == m_devices.cend())
+            m_lastDevice = m_devices.insert(folder, m_fs.listedDevice(folder));
     }
-    if (!m_device)
+    if (!*m_lastDevice)
         return std::nullopt;
-    return FileIdentity::listed(*m_device, *inode);
+    return FileIdentity::listed(**m_lastDevice, *inode);
 }
 
 const FolderIndex *FolderKinds::listing(const QByteArray &folder)

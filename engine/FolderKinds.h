@@ -45,10 +45,8 @@ private:
     FileSystem &m_fs;
     QHash<QByteArray, qsizetype> m_namesPerFolder;
     QHash<QByteArray, std::optional<quint64>> m_devices;
-    // The folder asked about last for a device, and its answer.
-    bool m_deviceKnown = false;
-    QByteArray m_deviceFolder;
-    std::optional<quint64> m_device;
+    // The folder asked about last for a device, which the next name shares in a batch.
+    QHash<QByteArray, std::optional<quint64>>::const_iterator m_lastDevice = m_devices.cend();
     QHash<QByteArray, std::optional<FolderIndex>> m_listings;
     // The folder asked about last, which the next name shares in a batch.
     QHash<QByteArray, std::optional<FolderIndex>>::iterator m_last = m_listings.end();
