@@ -202,18 +202,34 @@ QByteArray intentHeader(int number, qsizetype count)
     return out;
 }
 
-// The names of the journal folder's files that end in suffix, without it.
-QStringList namesEndingIn(const QString &folder, const QString &suffix)
+// What the journal folder holds: its passes' numbers, in order, and the intents left
+// half written by a program killed while writing them.
+struct JournalListing
+{
+    QList<int> passes;
+    QStringList parts;
+};
+
+JournalListing listJournal(const QString &folder)
 {
     // The folder's own listing: Qt's would make a file information of each of up to a
     // hundred passes, which cost more than all else a small batch does.
-    QStringList names;
+    JournalListing listing;
     for (const NativeDirectory::Entry &entry : NativeDirectory::list(QFile::encodeName(folder))) {
         const QString name = QFile::decodeName(entry.name);
-        if (entry.kind == FileSystem::Kind::File && name.startsWith(kPassPrefix) && name.endsWith(suffix))
-            names.append(name.chopped(suffix.size()));
+        if (entry.kind != FileSystem::Kind::File || !name.startsWith(kPassPrefix))
+            continue;
+        if (name.endsWith(kPassSuffix + kPartSuffix)) {
+            listing.parts.append(name);
+        } else if (name.endsWith(kPassSuffix)) {
+            bool ok = false;
+            const int n = QStringView(name).sliced(kPassPrefix.size()).chopped(kPassSuffix.size()).toInt(&ok);
+            if (ok && n > 0)
+                listing.passes.append(n);
+        }
     }
-    return names;
+    std::sort(listing.passes.begin(), listing.passes.end());
+    return listing;
 }
 
 } // namespace
@@ -261,15 +277,7 @@ QString RenameJournal::passPath(int number) const
 
 QList<int> RenameJournal::passNumbers() const
 {
-    QList<int> numbers;
-    for (const QString &name : namesEndingIn(m_folder, kPassSuffix)) {
-        bool ok = false;
-        const int n = QStringView(name).mid(kPassPrefix.size()).toInt(&ok);
-        if (ok && n > 0)
-            numbers.append(n);
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
+    return listJournal(m_folder).passes;
 }
 
 std::optional<JournalPass> RenameJournal::readPass(int number, QString &problem) const
@@ -295,11 +303,8 @@ QString RenameJournal::lock()
         return writeFailure(m_folder, QCoreApplication::translate("RenameJournal", "the folder cannot be made"));
     m_lock = std::make_unique<JournalLock>(m_folder + QStringLiteral("/lock"));
     const JournalLock::Result result = m_lock->tryLock();
-    if (result == JournalLock::Result::Locked) {
-        for (const QString &part : namesEndingIn(m_folder, kPassSuffix + kPartSuffix))
-            QFile::remove(m_folder + u'/' + part + kPassSuffix + kPartSuffix);
+    if (result == JournalLock::Result::Locked)
         return {};
-    }
     m_lock.reset();
     if (result == JournalLock::Result::Busy)
         return QCoreApplication::translate("RenameJournal", "Another Marlune is renaming or undoing; try again when it has finished.");
@@ -324,7 +329,11 @@ QString RenameJournal::beginPass(qsizetype count, const std::function<JournalEnt
 {
     if (const QString problem = lock(); !problem.isEmpty())
         return problem;
-    const QList<int> numbers = passNumbers();
+    // One listing gives the new pass its number and finds what a killed pass left.
+    const JournalListing listing = listJournal(m_folder);
+    for (const QString &part : listing.parts)
+        QFile::remove(m_folder + u'/' + part);
+    const QList<int> &numbers = listing.passes;
     const int number = numbers.isEmpty() ? 1 : numbers.constLast() + 1;
     // The intent goes in under a name of its own and takes the pass's name only once it
     // is whole on the disk: a program killed while writing it leaves no pass behind
