@@ -7,7 +7,9 @@
 #include "UndoPass.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +145,10 @@ TEST_F(RenameJournalTest, AnIntentOfManyWritesIsWholeOrNotThereAtAll)
 
 TEST_F(RenameJournalTest, KeepsTheLastHundredPasses)
 {
+    // What is no pass neither numbers one nor goes with the old ones.
+    data.write(QStringLiteral("pass-x.txt"), "");
+    data.write(QStringLiteral("notes.txt"), "");
+    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("pass-000500.txt")));
     for (int i = 0; i < RenameJournal::kKeptPasses + 2; ++i) {
         ASSERT_EQ(journal.beginPass({}), QString());
         journal.endPass();
@@ -150,6 +156,9 @@ TEST_F(RenameJournalTest, KeepsTheLastHundredPasses)
     const QList<int> numbers = journal.passNumbers();
     EXPECT_EQ(numbers.size(), RenameJournal::kKeptPasses);
     EXPECT_EQ(numbers.first(), 3);
+    EXPECT_EQ(numbers.last(), RenameJournal::kKeptPasses + 2);
+    for (const char *other : {"pass-x.txt", "notes.txt", "pass-000500.txt"})
+        EXPECT_TRUE(QFileInfo::exists(data.filePath(QString::fromLatin1(other)))) << other;
 }
 
 TEST_F(RenameJournalTest, UndoesNewestFirstAndSkipsChangedGoneAndTakenFiles)
